@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+
+// The frame clock every state reads for timing. elapsedMs is GLUT's time at
+// the latest tick; frameDelta is the seconds since the tick before, capped so
+// that a stalled frame slows the game down rather than making it jump.
+extern std::int32_t elapsedMs;
+extern float frameDelta;
+extern std::int32_t lastTickMs;
+
+void tickClock();
+
+// Seconds on the frame clock, the way every state stamps its times.
+float nowSeconds();
+
+// The GLUT callbacks, registered in this order by runGame.
+void onReshape(int width, int height);
+void onDisplay();
+void onIdle();
+void onMouse(int button, int buttonState, int x, int y);
+void onMotion(int x, int y);
+void onPassiveMotion(int x, int y);
+void onKeyboard(unsigned char key, int x, int y);
+void onKeyboardUp(unsigned char key, int x, int y);
+void onSpecial(int key, int x, int y);
+void onSpecialUp(int key, int x, int y);
+
+// Opens the window, shows the title screen and runs GLUT's loop; the process
+// ends inside it through exit(0).
+int runGame(int argc, char** argv);

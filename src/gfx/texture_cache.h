@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+
+// One picture turned into an OpenGL texture. Owned by the cache for the whole
+// run; sprites and the ray only point at it.
+struct Texture {
+    std::uint32_t glName = 0xFFFFFFFFu; // -1 as signed: the picture is missing
+    std::int32_t useCount = 1;
+    const char* path = nullptr; // set only when the picture loaded
+};
+
+// Keyed by the path string's address, not its text: every path the game asks
+// for is a constant stored once, so each picture loads at most once.
+using TextureCache = std::map<const char*, Texture*>;
+extern TextureCache textureCache;
+extern bool imageLibraryReady;
+
+// Returns the shared record for a path, loading the picture on first request.
+// Never null: a picture that did not load gives a record with glName -1.
+Texture* getTexture(const char* path);
+
+// Loads the file into a new texture for a fresh record and prints one line.
+std::uint32_t loadTexture(Texture& texture, const char* path);
+
+// Pictures stay loaded for the whole run, so letting go of one does nothing.
+void releaseTexture(Texture* texture);

@@ -1,0 +1,38 @@
+#include "screens/start_state.h"
+
+#include "game/live_mode.h"
+
+#include <GL/freeglut.h>
+
+static constexpr const char* splashPath = "./img/splash.jpg";
+static constexpr const char* instructionsPath = "./img/instructions.jpg";
+
+bool StartState::enter(State*) {
+    // A fresh sprite resets every field; it is also the first sprite built
+    // with a GL context, so it builds the shared quad.
+    sprite = Sprite();
+    sprite.scale = {800, 800, 800};
+    sprite.position = {0, 0, 0};
+    retexture(sprite, splashPath);
+    instructionsShown = 0;
+    return true;
+}
+
+// An 800 unit square at the centre: the picture fills the width and its top
+// and bottom eighths lie outside the 600 unit canvas.
+void StartState::draw() {
+    sprite.draw();
+}
+
+void StartState::mouse(const int button, const int buttonState, int, int) {
+    // The release counts, anywhere in the window.
+    if (button != GLUT_LEFT_BUTTON || buttonState != GLUT_UP) {
+        return;
+    }
+    if (instructionsShown == 0) {
+        instructionsShown = 1;
+        sprite.setTexture(instructionsPath);
+    } else {
+        switchState(&liveMode);
+    }
+}

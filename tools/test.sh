@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Sets everything up, builds, and runs every test: the whole suite on the
+# normal build, then the unit tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+top="$(cd "$here/.." && pwd)"
+
+"$here/setup.sh" "$top/build"
+(cd "$top/build" && ctest --output-on-failure -j 2)
+
+BUILD_TYPE=Debug "$here/setup.sh" "$top/build-asan" -DBRUMALO_SANITIZE=ON
+(cd "$top/build-asan" && ctest --output-on-failure -j 2 -L unit)
