@@ -1,0 +1,153 @@
+#include "app/camera.h"
+#include "app/frame.h"
+#include "app/state.h"
+#include "fake_gl.h"
+
+#include <GL/freeglut.h>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using ::testing::ElementsAre;
+
+namespace {
+
+// Records every event it receives, in the form the frame passed it on.
+struct RecordingState : State {
+    RecordingState() : State("recording") {}
+    void draw() override { events.push_back("draw"); }
+    void update() override { events.push_back("update"); }
+    void mouse(int b, int s, int x, int y) override { add("mouse", {b, s, x, y}); }
+    void motion(int x, int y) override { add("motion", {x, y}); }
+    void passiveMotion(int x, int y) override { add("passiveMotion", {x, y}); }
+    void keyDown(unsigned char k, int x, int y) override { add("keyDown", {k, x, y}); }
+    void keyUp(unsigned char k, int x, int y) override { add("keyUp", {k, x, y}); }
+    void specialDown(int k, int x, int y) override { add("specialDown", {k, x, y}); }
+    void specialUp(int k, int x, int y) override { add("specialUp", {k, x, y}); }
+
+    void add(const std::string& name, const std::vector<int>& values) {
+        std::string line = name;
+        for (const int value : values) {
+            line += " " + std::to_string(value);
+        }
+        events.push_back(line);
+    }
+    std::vector<std::string> events;
+};
+
+class Frame : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        resetFakeGl();
+        currentState = &state;
+    }
+    void TearDown() override { currentState = nullptr; }
+    RecordingState state;
+};
+
+TEST_F(Frame, ForwardsEveryInputEventUnchangedAndInGlutsOrder) {
+    onMouse(GLUT_RIGHT_BUTTON, GLUT_DOWN, 799, 0);
+    onMotion(-3, 700);
+    onPassiveMotion(12, 34);
+    onKeyboard('q', 5, 6);
+    onKeyboardUp(27, 7, 8);
+    onKeyboardUp(17, 7, 8);
+    onSpecial(GLUT_KEY_F4, 1, 2);
+    onSpecialUp(GLUT_KEY_F4, 3, 4);
+    EXPECT_THAT(state.events, ElementsAre("mouse 2 0 799 0", "motion -3 700", "passiveMotion 12 34",
+                                          "keyDown 113 5 6", "keyUp 27 7 8", "keyUp 17 7 8",
+                                          "specialDown 4 1 2", "specialUp 4 3 4"));
+}
+
+TEST_F(Frame, AltWithAnotherSpecialKeyIsForwarded) {
+    fakeGl().modifiers = GLUT_ACTIVE_ALT;
+    onSpecial(GLUT_KEY_F5, 0, 0);
+    fakeGl().modifiers = GLUT_ACTIVE_CTRL;
+    onSpecial(GLUT_KEY_F4, 0, 0);
+    EXPECT_THAT(state.events, ElementsAre("specialDown 5 0 0", "specialDown 4 0 0"));
+}
+
+using FrameDeathTest = Frame;
+
+TEST_F(FrameDeathTest, EscCtrlQAndAltF4EndTheProgramBeforeTheStateSeesThem) {
+    EXPECT_EXIT(onKeyboard(27, 0, 0), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(onKeyboard(17, 0, 0), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(
+        {
+            fakeGl().modifiers = GLUT_ACTIVE_ALT | GLUT_ACTIVE_SHIFT;
+            onSpecial(GLUT_KEY_F4, 0, 0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_TRUE(state.events.empty());
+}
+
+TEST_F(Frame, IdleTicksUpdatesAndAsksForARedisplay) {
+    onIdle();
+    EXPECT_THAT(state.events, ElementsAre("update"));
+    EXPECT_THAT(takeCalls(), ElementsAre("glutPostRedisplay()"));
+}
+
+TEST_F(Frame, DisplayClearsDrawsBetweenAPushAndAPopThenSwaps) {
+    onDisplay();
+    EXPECT_THAT(state.events, ElementsAre("draw"));
+    EXPECT_THAT(takeCalls(), ElementsAre("glClear(GL_COLOR_BUFFER_BIT|GL_DEPTH_BUFFER_BIT)",
+                                         "glPushMatrix()", "glPopMatrix()", "glutSwapBuffers()"));
+}
+
+TEST_F(Frame, WithNoStateOrCameraTheCallbacksDoNothingButTheirOwnWork) {
+    currentState = nullptr;
+    currentCamera = nullptr;
+    onMouse(0, 1, 0, 0);
+    onMotion(0, 0);
+    onPassiveMotion(0, 0);
+    onKeyboard('a', 0, 0);
+    onKeyboardUp('a', 0, 0);
+    onSpecial(1, 0, 0);
+    onSpecialUp(1, 0, 0);
+    onReshape(800, 600);
+    EXPECT_TRUE(takeCalls().empty());
+    onIdle();
+    onDisplay();
+    EXPECT_THAT(takeCalls(), ElementsAre("glutPostRedisplay()",
+                                         "glClear(GL_COLOR_BUFFER_BIT|GL_DEPTH_BUFFER_BIT)",
+                                         "glPushMatrix()", "glPopMatrix()", "glutSwapBuffers()"));
+}
+
+TEST(FrameClock, MeasuresTheTimeBetweenTicksCappedAt30Milliseconds) {
+    resetFakeGl();
+    lastTickMs = 0;
+
+    // The first tick measures from GLUT's start.
+    fakeGl().elapsedMs = 250;
+    tickClock();
+    EXPECT_EQ(elapsedMs, 250);
+    EXPECT_EQ(lastTickMs, 250);
+    EXPECT_EQ(frameDelta, 0.03f);
+
+    fakeGl().elapsedMs = 266;
+    tickClock();
+    EXPECT_EQ(frameDelta, static_cast<float>(16 / 1000.0));
+
+    // Two ticks in the same millisecond: a zero delta, no lower bound.
+    tickClock();
+    EXPECT_EQ(frameDelta, 0.0f);
+
+    // Exactly 30 ms is not above the cap; a two-second stall is.
+    fakeGl().elapsedMs = 296;
+    tickClock();
+    EXPECT_EQ(frameDelta, static_cast<float>(0.03));
+    fakeGl().elapsedMs = 2296;
+    tickClock();
+    EXPECT_EQ(frameDelta, 0.03f);
+    EXPECT_EQ(elapsedMs, 2296);
+
+    // One millisecond stored in single precision lies just above 0.001.
+    fakeGl().elapsedMs = 2297;
+    tickClock();
+    EXPECT_GT(static_cast<double>(frameDelta), 0.001);
+    EXPECT_FLOAT_EQ(nowSeconds(), 2.297f);
+}
+
+} // namespace

@@ -1,0 +1,124 @@
+#include "app/frame.h"
+#include "fresh_process.h"
+#include "game/live_mode.h"
+#include "screens/end_state.h"
+#include "screens/start_state.h"
+
+#include <GL/freeglut.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+class TitleScreen : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        startFreshProcess();
+        ::testing::internal::CaptureStdout();
+        switchState(&startState);
+    }
+    void TearDown() override {
+        ::testing::internal::GetCapturedStdout();
+        currentState = nullptr;
+    }
+    static const char* shownPath() { return startState.sprite.texture->path; }
+};
+
+TEST_F(TitleScreen, ShowsTheSplashAsAFullWidthSquareFromAFreshSprite) {
+    EXPECT_STREQ(shownPath(), "./img/splash.jpg");
+    EXPECT_EQ(startState.sprite.scale.x, 800);
+    EXPECT_EQ(startState.sprite.scale.y, 800);
+    EXPECT_EQ(startState.sprite.position.x, 0);
+    EXPECT_EQ(startState.sprite.colour[3], 1);
+    EXPECT_EQ(startState.sprite.blend, 1);
+    EXPECT_EQ(startState.sprite.texWindow, 0);
+    EXPECT_NE(unitQuadList, 0u);
+}
+
+TEST_F(TitleScreen, OnlyALeftReleaseAdvancesFromSplashToInstructionsToTheGame) {
+    startState.mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 10, 10);
+    startState.mouse(GLUT_RIGHT_BUTTON, GLUT_UP, 10, 10);
+    startState.mouse(GLUT_MIDDLE_BUTTON, GLUT_UP, 10, 10);
+    startState.motion(300, 200);
+    startState.keyDown('a', 0, 0);
+    EXPECT_STREQ(shownPath(), "./img/splash.jpg");
+    EXPECT_EQ(startState.instructionsShown, 0);
+
+    startState.mouse(GLUT_LEFT_BUTTON, GLUT_UP, 799, 599);
+    EXPECT_STREQ(shownPath(), "./img/instructions.jpg");
+    EXPECT_EQ(startState.instructionsShown, 1);
+    EXPECT_EQ(currentState, &startState);
+}
+
+TEST_F(TitleScreen, EnteringAgainShowsTheSplashAgain) {
+    startState.mouse(GLUT_LEFT_BUTTON, GLUT_UP, 0, 0);
+    startState.enter(nullptr);
+    EXPECT_STREQ(shownPath(), "./img/splash.jpg");
+    EXPECT_EQ(startState.instructionsShown, 0);
+}
+
+TEST_F(TitleScreen, AMissingSplashStillAdvancesOnClicks) {
+    ::testing::internal::GetCapturedStdout();
+    startFreshProcess();
+    fakeGl().failingImages = {"./img/splash.jpg"};
+    ::testing::internal::CaptureStdout();
+    switchState(&startState);
+    EXPECT_EQ(static_cast<int>(startState.sprite.texture->glName), -1);
+    startState.mouse(GLUT_LEFT_BUTTON, GLUT_UP, 0, 0);
+    EXPECT_STREQ(shownPath(), "./img/instructions.jpg");
+}
+
+class ResultScreen : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        startFreshProcess();
+        ::testing::internal::CaptureStdout();
+        elapsedMs = 100000;
+    }
+    void TearDown() override { ::testing::internal::GetCapturedStdout(); }
+
+    void showResult(const bool won) {
+        LiveMode game("test game");
+        game.won = won;
+        endState.enter(&game);
+    }
+    void clickAt(const int ms, const int button = GLUT_LEFT_BUTTON) {
+        elapsedMs = ms;
+        endState.mouse(button, GLUT_UP, 400, 300);
+    }
+};
+
+TEST_F(ResultScreen, ShowsTheWinOrLosePictureForTheGameThatEnded) {
+    showResult(true);
+    EXPECT_STREQ(endState.sprite.texture->path, "./img/win.jpg");
+    EXPECT_EQ(endState.sprite.scale.x, 800);
+    showResult(false);
+    EXPECT_STREQ(endState.sprite.texture->path, "./img/lose.jpg");
+    EXPECT_FLOAT_EQ(endState.enteredAt, 100.0f);
+}
+
+using ResultScreenDeathTest = ResultScreen;
+
+TEST_F(ResultScreenDeathTest, IgnoresClicksUntilMoreThanFiveSecondsHavePassed) {
+    // Had any of these clicks ended the program, it would have ended with 0.
+    EXPECT_EXIT(
+        {
+            showResult(false);
+            clickAt(103000);
+            clickAt(105000); // exactly five seconds: not yet
+            clickAt(200000, GLUT_RIGHT_BUTTON);
+            clickAt(200000, GLUT_MIDDLE_BUTTON);
+            elapsedMs = 200000;
+            endState.mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
+            std::exit(7);
+        },
+        ::testing::ExitedWithCode(7), "");
+}
+
+TEST_F(ResultScreenDeathTest, ALateLeftReleaseEndsTheProgramWithStatusZero) {
+    showResult(true);
+    EXPECT_EXIT(clickAt(106000), ::testing::ExitedWithCode(0), "");
+}
+
+} // namespace
