@@ -1,16 +1,64 @@
 #pragma once
 
 #include "app/state.h"
+#include "audio/sound_bank.h"
+#include "gfx/sprite.h"
 
 #include <cstdint>
+#include <vector>
 
-// The live game on the frozen lake.
+struct Drop;
+struct Icicle;
+struct Ray;
+struct Ring;
+struct Shadow;
+struct SnowField;
+
+// The live game on the frozen lake: the whole scene and every entity in it.
+// Set up by enter (live_mode.cpp), advanced by update (rules.cpp), steered
+// by the mouse (input.cpp) and drawn by draw (scene.cpp).
 class LiveMode : public State {
   public:
-    using State::State;
-    ~LiveMode() override {}
+    explicit LiveMode(const char* name);
+    ~LiveMode() override;
+    LiveMode(const LiveMode&) = delete;
+    LiveMode& operator=(const LiveMode&) = delete;
+
+    bool enter(State* previous) override;
+    bool finish(State* next) override;
+    void draw() override;
+    void update() override;
+    void mouse(int button, int buttonState, int x, int y) override;
+    void motion(int x, int y) override;
+    void passiveMotion(int x, int y) override;
 
     std::uint8_t won = 0;
+    SoundBank sounds;
+    Sprite magnifier;
+    Sprite sun;
+    Sprite sky;
+    Sprite background;
+    Sprite duskOverlay;
+    float duskColour[3] = {0, 0, 0};
+    Sprite leftTree;
+    Sprite rightTree;
+    SnowField* snow = nullptr;
+    Ray* ray = nullptr;
+    std::uint8_t rayOn = 0;
+    // Owned entities, oldest first: removal closes the gap without reordering,
+    // so older ones keep being drawn underneath newer ones.
+    std::vector<Shadow*> shadows;
+    std::vector<Drop*> drops;
+    std::vector<Ring*> rings;
+    std::vector<Icicle*> icicles;
+    std::vector<Sprite*> caughtFish;
+    float gameStart = 0;    // seconds on the frame clock when the game began
+    float lastDropTime = 0; // seconds on the frame clock of the latest drop
+
+  private:
+    void destroyEntities();
+    void catchShadowsUnder(const Icicle& icicle);
+    void focusLight();
 };
 
 extern LiveMode liveMode;

@@ -18,13 +18,12 @@ Texture* getTexture(const char* path) {
     const auto found = textureCache.find(path);
     if (found != textureCache.end()) {
         found->second->useCount += 1;
-        return found->second;
+        return found->second.get();
     }
 
-    Texture* texture = new Texture;
+    auto texture = std::make_unique<Texture>();
     loadTexture(*texture, path);
-    textureCache[path] = texture;
-    return texture;
+    return textureCache.emplace(path, std::move(texture)).first->second.get();
 }
 
 std::uint32_t loadTexture(Texture& texture, const char* path) {

@@ -9,9 +9,6 @@
 #include "gfx/texture_cache.h"
 
 inline void forgetTextures() {
-    for (auto& entry : textureCache) {
-        delete entry.second;
-    }
     textureCache.clear();
     imageLibraryReady = false;
 }

@@ -1,0 +1,37 @@
+// The player's one tool: the pointer moves the magnifying glass, the left
+// button held focuses the sunlight through it.
+#include "app/camera.h"
+#include "game/live_mode.h"
+
+#include <GL/freeglut.h>
+
+void LiveMode::mouse(const int button, const int buttonState, int, int) {
+    if (button != GLUT_LEFT_BUTTON) {
+        return;
+    }
+    // The right half of the glass picture is the glass aglow.
+    if (buttonState == GLUT_DOWN) {
+        magnifier.texOffset[0] = 0.5f;
+        magnifier.texOffset[1] = 0;
+        rayOn = 1;
+    } else if (buttonState == GLUT_UP) {
+        rayOn = 0;
+        magnifier.texOffset[0] = 0;
+        magnifier.texOffset[1] = 0;
+    }
+}
+
+void LiveMode::motion(const int x, const int y) {
+    // Window pixels (origin top-left) back to the canvas through the
+    // window's current size, so the glass stays under the pointer however the
+    // window is sized. The glass's centre sits 20 units above the pointer,
+    // which then points just below the lens.
+    const Camera& view = currentCamera ? *currentCamera : camera;
+    magnifier.position.x = static_cast<float>((x - view.width / 2) * 800.0 / view.width);
+    magnifier.position.y = static_cast<float>((view.height / 2 - y) * 600.0 / view.height + 20);
+    magnifier.position.z = 0;
+}
+
+void LiveMode::passiveMotion(const int x, const int y) {
+    motion(x, y);
+}

@@ -1,0 +1,122 @@
+#include "game/live_mode.h"
+
+#include "app/frame.h"
+#include "game/entities/drop.h"
+#include "game/entities/icicle.h"
+#include "game/entities/ray.h"
+#include "game/entities/ring.h"
+#include "game/entities/shadow.h"
+#include "game/entities/snow_field.h"
+#include "game/entity_list.h"
+
+namespace {
+
+constexpr const char* backgroundPath = "./img/bg.png";
+constexpr const char* sunPath = "./img/sun.png";
+constexpr const char* skyPath = "./img/sky.png";
+constexpr const char* treePath = "./img/tree.png";
+constexpr const char* magnifierPath = "./img/magglass.png";
+
+constexpr int shadowCount = 10;
+
+struct SoundFile {
+    const char* path;
+    const char* name;
+};
+
+// Loaded in this order, so they take slots 0 to 8.
+constexpr SoundFile soundFiles[] = {
+    {"./sounds/bg.mp3", "bg"},       {"./sounds/drip0.wav", "drip0"},
+    {"./sounds/drip1.wav", "drip1"}, {"./sounds/drip2.wav", "drip2"},
+    {"./sounds/drip3.wav", "drip3"}, {"./sounds/drip4.wav", "drip4"},
+    {"./sounds/plop.wav", "plop"},   {"./sounds/break.wav", "break"},
+    {"./sounds/ding.wav", "ding"},
+};
+
+} // namespace
+
+LiveMode::LiveMode(const char* name) : State(name) {}
+
+bool LiveMode::enter(State*) {
+    const float now = nowSeconds();
+    lastDropTime = now;
+    gameStart = now;
+
+    // The snow field comes first: its pre-warm makes the run's first random
+    // draws, and the shadows take theirs after it.
+    snow = new SnowField;
+    sounds.init();
+
+    background.scale = {800, 800, 800};
+    retexture(background, backgroundPath);
+
+    sun.scale = {105, 105, 105};
+    sun.position = {0, 300, 0};
+    retexture(sun, sunPath);
+
+    sky.scale = {800, 800, 800};
+    retexture(sky, skyPath);
+
+    // The dusk tint starts fully transparent; the rules fade it in.
+    duskColour[0] = 1;
+    duskColour[1] = 0.545f;
+    duskColour[2] = 0.07f;
+    duskOverlay.scale = {800, 800, 800};
+    duskOverlay.colour[0] = 1;
+    duskOverlay.colour[1] = 0.545f;
+    duskOverlay.colour[2] = 0.07f;
+    duskOverlay.colour[3] = 0;
+
+    leftTree.scale = {550, 550, 550};
+    retexture(leftTree, treePath);
+    leftTree.position = {-305, 201, 0};
+
+    rightTree.scale = {550, 550, 550};
+    retexture(rightTree, treePath);
+    rightTree.position = {305, 201, 0};
+
+    // The glass picture holds the idle and the focusing glass side by side.
+    magnifier.scale = {30, 60, 1};
+    magnifier.texWindow = 1;
+    magnifier.texScale[0] = 0.5f;
+    magnifier.texScale[1] = 1;
+    retexture(magnifier, magnifierPath);
+
+    for (int i = 0; i < shadowCount; ++i) {
+        shadows.push_back(new Shadow);
+    }
+
+    ray = new Ray;
+    rayOn = 0;
+
+    for (const SoundFile& sound : soundFiles) {
+        sounds.load(sound.path, sound.name);
+    }
+    sounds.play("bg");
+    return true;
+}
+
+void LiveMode::destroyEntities() {
+    delete snow;
+    snow = nullptr;
+    delete ray;
+    ray = nullptr;
+    destroyAll(shadows);
+    destroyAll(rings);
+    destroyAll(drops);
+    destroyAll(icicles);
+    destroyAll(caughtFish);
+}
+
+bool LiveMode::finish(State*) {
+    sounds.stopAll();
+    destroyEntities();
+    return true;
+}
+
+LiveMode::~LiveMode() {
+    // The process is ending; the entities go too, so that nothing is left
+    // for a leak checker to find.
+    destroyEntities();
+    sounds.close();
+}
