@@ -423,3 +423,12 @@ ILboolean ilutGLTexImage(GLuint level) {
 }
 
 } // extern "C"
+
+// ---- Queries added for the light ray -------------------------------------
+
+extern "C" GLboolean glIsEnabled(GLenum cap) {
+    recordEnum("glIsEnabled", cap);
+    const bool enabled = (cap == GL_BLEND && fakeGl().blendEnabled) ||
+                         (cap == GL_TEXTURE_2D && fakeGl().texturingEnabled);
+    return enabled ? GL_TRUE : GL_FALSE;
+}
