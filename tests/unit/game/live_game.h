@@ -1,0 +1,109 @@
+#pragma once
+
+// A live game on a controlled clock, for the rules' tests: the frame clock is
+// set by hand, the sounds are absent (so every play shows on the console as
+// its ERROR line), and everything printed is kept for the test to read.
+
+#include "app/frame.h"
+#include "fresh_process.h"
+#include "game/entities/drop.h"
+#include "game/entities/icicle.h"
+#include "game/entities/ray.h"
+#include "game/entities/ring.h"
+#include "game/entities/shadow.h"
+#include "game/entities/snow_field.h"
+#include "game/entity_list.h"
+#include "game/live_mode.h"
+#include "game/random.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+class LiveGame : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        startFreshProcess();
+        randomState = 1;
+        elapsedMs = 10000;
+        frameDelta = 0;
+        ::testing::internal::CaptureStdout();
+        game.enter(nullptr);
+        currentState = &game;
+        console();
+    }
+
+    void TearDown() override {
+        // Failure messages go to the captured output too: show them.
+        const std::string text = ::testing::internal::GetCapturedStdout();
+        if (HasFailure()) {
+            std::fputs(text.c_str(), stderr);
+        }
+        currentState = nullptr;
+    }
+
+    // Everything printed since the last call.
+    std::string console() {
+        std::string text = ::testing::internal::GetCapturedStdout();
+        ::testing::internal::CaptureStdout();
+        return text;
+    }
+
+    // How often a sound was asked for since the last call to console().
+    static int plays(const std::string& text, const std::string& name) {
+        const std::string line = "ERROR: Sample " + name + " not found\n";
+        int count = 0;
+        for (auto at = text.find(line); at != std::string::npos; at = text.find(line, at + 1)) {
+            ++count;
+        }
+        return count;
+    }
+
+    // One frame of the given length, as the frame clock would measure it.
+    void frame(const int ms) {
+        elapsedMs += ms;
+        frameDelta = static_cast<float>(ms / 1000.0);
+        if (static_cast<double>(frameDelta) > 0.03) {
+            frameDelta = 0.03f;
+        }
+        game.update();
+    }
+
+    // Sets the clock so that the game has run for the given fraction of its
+    // 240 seconds, then runs one frame of frameMs.
+    void frameAtProgress(const double progress, const int frameMs = 20) {
+        elapsedMs = static_cast<int>(game.gameStart * 1000.0 + progress * 240000.0) - frameMs;
+        frame(frameMs);
+    }
+
+    // Places the glass where the pointer at this window pixel puts it.
+    void pointAt(const int x, const int y) { game.motion(x, y); }
+    void press() { game.mouse(0, 0, 0, 0); }
+    void release() { game.mouse(0, 1, 0, 0); }
+
+    // Replaces the shadows by ones standing still at the given points.
+    void shadowsAt(std::initializer_list<Vec3> points) {
+        destroyAll(game.shadows);
+        for (const Vec3& point : points) {
+            Shadow* shadow = new Shadow;
+            shadow->position = point;
+            shadow->angularSpeed = 0;
+            game.shadows.push_back(shadow);
+        }
+    }
+
+    // An icicle of the given length lying loose on the ice at point, so that
+    // it breaks and lands in its next update.
+    Icicle* looseIcicleAt(const Vec3& point, const float length) {
+        Icicle* icicle = new Icicle(point);
+        icicle->landY = point.y;
+        icicle->position = point;
+        icicle->scale = {length, length, length};
+        icicle->strength = 0;
+        game.icicles.push_back(icicle);
+        return icicle;
+    }
+
+    LiveMode game{"test game"};
+};
