@@ -1,0 +1,285 @@
+#include "audio/fsound.h"
+
+#include "audio/sound_file_kind.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <cstdio>
+
+struct FSOUND_SAMPLE {
+    Mix_Chunk* chunk = nullptr; // decoded whole: every WAV
+    Mix_Music* music = nullptr; // streamed: a 240 s MP3 decoded whole costs ~40 MB and ~200 ms
+};
+
+namespace {
+
+constexpr signed char fsoundTrue = 1;
+constexpr signed char fsoundFalse = 0;
+
+constexpr int samplePoolSize = 256;
+constexpr int maxMixChannels = 64;
+// Mixer channels are 0..maxMixChannels-1; the one music stream gets the slot after them.
+constexpr int musicSlot = maxMixChannels;
+
+// Plain zero-initialised data only: see the note in the header.
+struct SoundLayer {
+    bool open;
+    int mixChannels;
+    int minHardwareChannels;
+    int lastPlayback;                       // handle of the most recent playback
+    int playbackOn[maxMixChannels + 1];     // handle of what each channel carries, 0 if none
+    FSOUND_SAMPLE* samples[samplePoolSize]; // every loaded sample, freed by FSOUND_Close
+};
+SoundLayer layer;
+
+// ---------------------------------------------------------------------------
+// Device
+
+bool openMixer(int mixrate, int channels) {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return false;
+    }
+    if (Mix_OpenAudio(mixrate, AUDIO_S16SYS, 2, 1024) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    Mix_AllocateChannels(channels);
+    return true;
+}
+
+// A build machine has no sound card and no sound server. The game must still
+// run there (and its tests must hear "played" sounds), so it mixes into SDL's
+// silent driver instead.
+bool openSilentMixer(int mixrate, int channels) {
+    const char* reason = SDL_GetError();
+    std::fprintf(stderr, "No audio device (%s); sound goes to silent output\n",
+                 reason != nullptr && reason[0] != '\0' ? reason : "unknown error");
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+    const bool opened = openMixer(mixrate, channels);
+    // Only this attempt is forced: a later Init may find a real device again.
+    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    return opened;
+}
+
+// ---------------------------------------------------------------------------
+// Samples
+
+bool isLoaded(const FSOUND_SAMPLE* sample) {
+    if (sample == nullptr) {
+        return false;
+    }
+    for (const FSOUND_SAMPLE* loaded : layer.samples) {
+        if (loaded == sample) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void freeSample(FSOUND_SAMPLE* sample) {
+    if (sample->chunk != nullptr) {
+        Mix_FreeChunk(sample->chunk); // halts any channel still playing it
+    }
+    if (sample->music != nullptr) {
+        Mix_FreeMusic(sample->music);
+    }
+    delete sample;
+}
+
+int chooseSampleSlot(int index) {
+    if (index >= 0 && index < samplePoolSize) {
+        return index;
+    }
+    if (index != FSOUND_FREE) {
+        return -1;
+    }
+    for (int slot = 0; slot < samplePoolSize; ++slot) {
+        if (layer.samples[slot] == nullptr) {
+            return slot;
+        }
+    }
+    return -1;
+}
+
+FSOUND_SAMPLE* decode(const char* path) {
+    FSOUND_SAMPLE sample;
+    switch (inspectSoundFile(path)) {
+    case SoundFileKind::wave:
+        sample.chunk = Mix_LoadWAV(path);
+        break;
+    case SoundFileKind::mp3:
+        sample.music = Mix_LoadMUSType_RW(SDL_RWFromFile(path, "rb"), MUS_MP3, 1);
+        break;
+    case SoundFileKind::unusable:
+        break;
+    }
+    if (sample.chunk == nullptr && sample.music == nullptr) {
+        return nullptr;
+    }
+    return new FSOUND_SAMPLE(sample);
+}
+
+// ---------------------------------------------------------------------------
+// Playbacks
+
+int nextPlaybackHandle() {
+    // Positive and never 0, also after wrapping around.
+    layer.lastPlayback = layer.lastPlayback >= 0x7FFFFFFF ? 1 : layer.lastPlayback + 1;
+    return layer.lastPlayback;
+}
+
+int findPlayback(int handle) {
+    if (handle <= 0 || !layer.open) {
+        return -1;
+    }
+    for (int slot = 0; slot <= maxMixChannels; ++slot) {
+        if (layer.playbackOn[slot] == handle) {
+            return slot;
+        }
+    }
+    return -1;
+}
+
+int startChunk(int channel, Mix_Chunk* chunk) {
+    if (channel != FSOUND_FREE) {
+        if (channel < 0 || channel >= layer.mixChannels) {
+            return -1;
+        }
+        return Mix_PlayChannel(channel, chunk, 0);
+    }
+
+    const int freeChannel = Mix_PlayChannel(-1, chunk, 0);
+    if (freeChannel >= 0) {
+        return freeChannel;
+    }
+    // Every channel busy: a new drip matters more than the tail of the oldest sound.
+    const int oldest = Mix_GroupOldest(-1);
+    if (oldest < 0) {
+        return -1;
+    }
+    Mix_HaltChannel(oldest);
+    return Mix_PlayChannel(oldest, chunk, 0);
+}
+
+} // namespace
+
+signed char FSOUND_SetMinHardwareChannels(int min) {
+    if (layer.open) {
+        return fsoundFalse;
+    }
+    layer.minHardwareChannels = min;
+    return fsoundTrue;
+}
+
+signed char FSOUND_Init(int mixrate, int maxsoftwarechannels, unsigned int /*flags*/) {
+    if (layer.open) {
+        return fsoundTrue;
+    }
+    const int channels = maxsoftwarechannels < 1                ? 1
+                         : maxsoftwarechannels > maxMixChannels ? maxMixChannels
+                                                                : maxsoftwarechannels;
+
+    // Cut-off WAV data is refused rather than played up to the cut.
+    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
+    Mix_Init(MIX_INIT_MP3);
+    if (!openMixer(mixrate, channels) && !openSilentMixer(mixrate, channels)) {
+        Mix_Quit();
+        return fsoundFalse;
+    }
+
+    layer.open = true;
+    layer.mixChannels = channels;
+    for (int& playback : layer.playbackOn) {
+        playback = 0;
+    }
+    return fsoundTrue;
+}
+
+FSOUND_SAMPLE* FSOUND_Sample_Load(int index, const char* path, unsigned int /*mode*/,
+                                  int /*offset*/, int /*length*/) {
+    // Every sound is a one-shot file on disk, so the mode, offset and length
+    // that FMOD used for loops and memory images have nothing to select here.
+    if (!layer.open || path == nullptr) {
+        return nullptr;
+    }
+    const int slot = chooseSampleSlot(index);
+    if (slot < 0) {
+        return nullptr;
+    }
+    FSOUND_SAMPLE* sample = decode(path);
+    if (sample == nullptr) {
+        return nullptr;
+    }
+    // Loading into a taken slot replaces its sample, as FMOD did.
+    if (layer.samples[slot] != nullptr) {
+        freeSample(layer.samples[slot]);
+    }
+    layer.samples[slot] = sample;
+    return sample;
+}
+
+int FSOUND_PlaySound(int channel, FSOUND_SAMPLE* sample) {
+    if (!layer.open || !isLoaded(sample)) {
+        return -1;
+    }
+
+    int slot = -1;
+    if (sample->music != nullptr) {
+        // One stream at a time: starting it again replaces the earlier playback.
+        slot = Mix_PlayMusic(sample->music, 0) == 0 ? musicSlot : -1;
+    } else {
+        slot = startChunk(channel, sample->chunk);
+    }
+    if (slot < 0) {
+        return -1;
+    }
+
+    const int handle = nextPlaybackHandle();
+    layer.playbackOn[slot] = handle;
+    return handle;
+}
+
+signed char FSOUND_StopSound(int channel) {
+    const int slot = findPlayback(channel);
+    if (slot < 0) {
+        return fsoundFalse;
+    }
+    if (slot == musicSlot) {
+        Mix_HaltMusic();
+    } else {
+        Mix_HaltChannel(slot);
+    }
+    layer.playbackOn[slot] = 0;
+    return fsoundTrue;
+}
+
+signed char FSOUND_IsPlaying(int channel) {
+    const int slot = findPlayback(channel);
+    if (slot < 0) {
+        return fsoundFalse;
+    }
+    const bool sounding = slot == musicSlot ? Mix_PlayingMusic() != 0 : Mix_Playing(slot) != 0;
+    return sounding ? fsoundTrue : fsoundFalse;
+}
+
+void FSOUND_Close() {
+    if (!layer.open) {
+        return;
+    }
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+    for (FSOUND_SAMPLE*& sample : layer.samples) {
+        if (sample != nullptr) {
+            freeSample(sample);
+            sample = nullptr;
+        }
+    }
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+
+    layer.open = false;
+    for (int& playback : layer.playbackOn) {
+        playback = 0;
+    }
+}

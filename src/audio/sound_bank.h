@@ -1,0 +1,38 @@
+#pragma once
+
+#include "audio/fsound.h"
+
+// The live game's sounds by name: up to 32 slots, filled in load order, each
+// a sample, the name it answers to and the channel it last played on.
+// Names are the caller's string constants; the bank keeps the pointer and
+// compares the text.
+struct SoundBank {
+    static constexpr int slotCount = 32;
+
+    FSOUND_SAMPLE* samples[slotCount];
+    const char* names[slotCount];
+    int channels[slotCount] = {};
+    int count;
+
+    // Empty slots without starting sound: the bank is built during static
+    // initialisation, long before the live game calls init.
+    SoundBank();
+
+    // Starts the sound layer and empties every slot (channels are kept).
+    void init();
+
+    // Loads the file into the next slot under `name` and prints "Loaded loop
+    // <name>", whether or not the file loaded.
+    void load(const char* path, const char* name);
+
+    // Starts the first slot by this name that has a sound and returns its
+    // channel; 0 and an ERROR line when there is none.
+    int play(const char* name);
+
+    // Stops the last channel started from each slot.
+    void stopAll();
+
+    // stopAll, then shuts the sound layer down. Runs at process exit, also
+    // when the live game was never entered.
+    void close();
+};
