@@ -1,0 +1,209 @@
+#include "app/camera.h"
+#include "live_game.h"
+
+#include <gmock/gmock.h>
+
+#include <string>
+#include <vector>
+
+using ::testing::ElementsAre;
+
+namespace {
+
+using GameSetUp = LiveGame;
+
+TEST_F(GameSetUp, StartsWithTenShadowsNothingElseAndNoLight) {
+    EXPECT_EQ(game.shadows.size(), 10u);
+    EXPECT_TRUE(game.drops.empty());
+    EXPECT_TRUE(game.rings.empty());
+    EXPECT_TRUE(game.icicles.empty());
+    EXPECT_TRUE(game.caughtFish.empty());
+    EXPECT_EQ(game.rayOn, 0);
+    EXPECT_EQ(game.won, 0);
+    EXPECT_EQ(game.gameStart, 10.0f);
+    EXPECT_EQ(game.lastDropTime, game.gameStart);
+    EXPECT_NE(game.snow, nullptr);
+    EXPECT_NE(game.ray, nullptr);
+}
+
+TEST_F(GameSetUp, TheDuskTintStartsInvisibleAndTheGlassAtTheCentreShowingItsIdleHalf) {
+    EXPECT_EQ(game.duskOverlay.colour[3], 0);
+    EXPECT_EQ(game.duskOverlay.colour[1], 0.545f);
+    EXPECT_EQ(game.duskOverlay.texture, nullptr);
+    EXPECT_EQ(game.magnifier.position.x, 0);
+    EXPECT_EQ(game.magnifier.position.y, 0);
+    EXPECT_EQ(game.magnifier.texWindow, 1);
+    EXPECT_EQ(game.magnifier.texScale[0], 0.5f);
+    EXPECT_EQ(game.magnifier.texOffset[0], 0);
+    EXPECT_EQ(game.leftTree.texture, game.rightTree.texture);
+    EXPECT_EQ(game.leftTree.position.x, -305);
+    EXPECT_EQ(game.rightTree.position.y, 201);
+}
+
+TEST_F(GameSetUp, TheSnowMakesTheFirstRandomDrawsThenEachShadowDrawsFour) {
+    // 133 flakes of four draws each, then ten shadows of four each.
+    EXPECT_EQ(game.snow->flakes.size() <= 133u, true);
+    randomState = 1;
+    for (int i = 0; i < 133 * 4 + 10 * 4; ++i) {
+        nextRandom();
+    }
+    const std::uint32_t afterSetUp = randomState;
+
+    LiveMode other("other");
+    randomState = 1;
+    ::testing::internal::GetCapturedStdout();
+    ::testing::internal::CaptureStdout();
+    other.enter(nullptr);
+    EXPECT_EQ(randomState, afterSetUp);
+    for (std::size_t i = 0; i < 10; ++i) {
+        EXPECT_EQ(other.shadows[i]->scale.x, game.shadows[i]->scale.x);
+    }
+}
+
+TEST_F(GameSetUp, LoadsTheNineSoundsInOrderAndStartsTheBackgroundAfterThem) {
+    LiveMode other("other");
+    console();
+    other.enter(nullptr);
+    std::vector<std::string> soundLines;
+    const std::string text = console();
+    std::size_t start = 0;
+    for (std::size_t end = text.find('\n'); end != std::string::npos;
+         start = end + 1, end = text.find('\n', start)) {
+        const std::string line = text.substr(start, end - start);
+        if (line.rfind("Loaded loop ", 0) == 0 || line.rfind("ERROR: ", 0) == 0) {
+            soundLines.push_back(line);
+        }
+    }
+    EXPECT_THAT(soundLines,
+                ElementsAre("Loaded loop bg", "Loaded loop drip0", "Loaded loop drip1",
+                            "Loaded loop drip2", "Loaded loop drip3", "Loaded loop drip4",
+                            "Loaded loop plop", "Loaded loop break", "Loaded loop ding",
+                            "ERROR: No sample associated with bg", "ERROR: Sample bg not found"));
+    EXPECT_EQ(other.sounds.count, 9);
+}
+
+TEST_F(GameSetUp, FinishTearsEverythingDownAndLeavesNothingDangling) {
+    EXPECT_TRUE(game.finish(nullptr));
+    EXPECT_EQ(game.snow, nullptr);
+    EXPECT_EQ(game.ray, nullptr);
+    EXPECT_TRUE(game.shadows.empty());
+    EXPECT_TRUE(game.caughtFish.empty());
+}
+
+using Steering = LiveGame;
+
+TEST_F(Steering, ThePointerPutsTheGlass20UnitsAboveItInAn800By600Window) {
+    Camera window;
+    window.reshape(800, 600);
+    currentCamera = &window;
+    pointAt(0, 0);
+    EXPECT_EQ(game.magnifier.position.x, -400);
+    EXPECT_EQ(game.magnifier.position.y, 320);
+    pointAt(799, 599);
+    EXPECT_EQ(game.magnifier.position.x, 399);
+    EXPECT_EQ(game.magnifier.position.y, -279);
+    EXPECT_EQ(game.magnifier.position.z, 0);
+    game.passiveMotion(400, 300);
+    EXPECT_EQ(game.magnifier.position.x, 0);
+    EXPECT_EQ(game.magnifier.position.y, 20);
+    currentCamera = nullptr;
+}
+
+TEST_F(Steering, TheGlassStaysUnderThePointerInAResizedWindow) {
+    Camera window;
+    window.reshape(1000, 750);
+    currentCamera = &window;
+    pointAt(0, 0); // the top-left corner is still the canvas's
+    EXPECT_EQ(game.magnifier.position.x, -400);
+    EXPECT_EQ(game.magnifier.position.y, 320);
+    pointAt(500, 375); // the centre
+    EXPECT_EQ(game.magnifier.position.x, 0);
+    EXPECT_EQ(game.magnifier.position.y, 20);
+    pointAt(750, 125); // canvas (200, 200), with the glass 20 above
+    EXPECT_EQ(game.magnifier.position.x, 200);
+    EXPECT_EQ(game.magnifier.position.y, 220);
+    currentCamera = nullptr;
+}
+
+TEST_F(Steering, TheLeftButtonHeldFocusesAndShowsTheGlowingGlass) {
+    game.mouse(2, 0, 0, 0); // right
+    game.mouse(1, 0, 0, 0); // middle
+    EXPECT_EQ(game.rayOn, 0);
+    press();
+    EXPECT_EQ(game.rayOn, 1);
+    EXPECT_EQ(game.magnifier.texOffset[0], 0.5f);
+    press();
+    EXPECT_EQ(game.rayOn, 1);
+    release();
+    EXPECT_EQ(game.rayOn, 0);
+    EXPECT_EQ(game.magnifier.texOffset[0], 0);
+    release();
+    EXPECT_EQ(game.rayOn, 0);
+    game.keyDown('a', 0, 0);
+    EXPECT_EQ(game.rayOn, 0);
+}
+
+using Scene = LiveGame;
+
+// Which picture each glCallList or triangle drew, in drawing order.
+std::vector<std::string> layers() {
+    std::vector<std::string> result;
+    std::string bound = "none";
+    for (const std::string& call : takeCalls()) {
+        if (call.rfind("glBindTexture", 0) == 0) {
+            bound = call.substr(call.find(", ") + 2);
+            bound.pop_back();
+        } else if (call == "glDisable(GL_TEXTURE_2D)") {
+            bound = "none";
+        } else if (call.rfind("glCallList", 0) == 0) {
+            result.push_back(bound);
+        } else if (call == "glBegin(GL_TRIANGLES)") {
+            result.push_back("ray");
+        }
+    }
+    return result;
+}
+
+std::string nameOf(const Texture* texture) {
+    return std::to_string(texture->glName);
+}
+
+TEST_F(Scene, PaintsBackToFrontWithTheDuskOverEverything) {
+    destroyAll(game.shadows);
+    destroyAll(game.snow->flakes);
+    takeCalls();
+    renderCache = RenderCache();
+    game.draw();
+    EXPECT_THAT(layers(), ElementsAre(nameOf(game.sky.texture), nameOf(game.sun.texture),
+                                      nameOf(game.background.texture),
+                                      nameOf(game.leftTree.texture), nameOf(game.rightTree.texture),
+                                      nameOf(game.magnifier.texture), "none"));
+}
+
+TEST_F(Scene, EntitiesGoBetweenTheTreesAndTheGlassAndTheRayUnderTheSnow) {
+    destroyAll(game.shadows);
+    shadowsAt({{0, -50, 0}});
+    game.rings.push_back(new Ring(Vec3{0, -50, 0}));
+    game.rings[0]->update(0.5f);
+    game.icicles.push_back(new Icicle(Vec3{0, 100, 0}));
+    game.drops.push_back(new Drop(Vec3{0, 100, 0}));
+    game.caughtFish.push_back(new Sprite);
+    retexture(*game.caughtFish[0], "./img/fish.png");
+    destroyAll(game.snow->flakes);
+    game.snow->spawn();
+    press();
+    takeCalls();
+    renderCache = RenderCache();
+    game.draw();
+    const std::string ring = nameOf(game.rings[0]->ripples[0].texture);
+    EXPECT_THAT(layers(),
+                ElementsAre(nameOf(game.sky.texture), nameOf(game.sun.texture),
+                            nameOf(game.background.texture), nameOf(game.leftTree.texture),
+                            nameOf(game.rightTree.texture), nameOf(game.shadows[0]->texture), ring,
+                            ring, // two ripples out at half a second, two still hidden
+                            nameOf(game.icicles[0]->texture), nameOf(game.drops[0]->texture),
+                            nameOf(game.caughtFish[0]->texture), nameOf(game.magnifier.texture),
+                            "ray", nameOf(game.snow->flakes[0]->texture), "none"));
+}
+
+} // namespace
