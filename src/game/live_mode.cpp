@@ -8,14 +8,9 @@
 #include "game/entities/shadow.h"
 #include "game/entities/snow_field.h"
 #include "game/entity_list.h"
+#include "gfx/picture_paths.h"
 
 namespace {
-
-constexpr const char* backgroundPath = "./img/bg.png";
-constexpr const char* sunPath = "./img/sun.png";
-constexpr const char* skyPath = "./img/sky.png";
-constexpr const char* treePath = "./img/tree.png";
-constexpr const char* magnifierPath = "./img/magglass.png";
 
 constexpr int shadowCount = 10;
 
@@ -48,14 +43,14 @@ bool LiveMode::enter(State*) {
     sounds.init();
 
     background.scale = {800, 800, 800};
-    retexture(background, backgroundPath);
+    retexture(background, pictures::background);
 
     sun.scale = {105, 105, 105};
     sun.position = {0, 300, 0};
-    retexture(sun, sunPath);
+    retexture(sun, pictures::sun);
 
     sky.scale = {800, 800, 800};
-    retexture(sky, skyPath);
+    retexture(sky, pictures::sky);
 
     // The dusk tint starts fully transparent; the rules fade it in.
     duskColour[0] = 1;
@@ -68,11 +63,11 @@ bool LiveMode::enter(State*) {
     duskOverlay.colour[3] = 0;
 
     leftTree.scale = {550, 550, 550};
-    retexture(leftTree, treePath);
+    retexture(leftTree, pictures::tree);
     leftTree.position = {-305, 201, 0};
 
     rightTree.scale = {550, 550, 550};
-    retexture(rightTree, treePath);
+    retexture(rightTree, pictures::tree);
     rightTree.position = {305, 201, 0};
 
     // The glass picture holds the idle and the focusing glass side by side.
@@ -80,7 +75,7 @@ bool LiveMode::enter(State*) {
     magnifier.texWindow = 1;
     magnifier.texScale[0] = 0.5f;
     magnifier.texScale[1] = 1;
-    retexture(magnifier, magnifierPath);
+    retexture(magnifier, pictures::magnifier);
 
     for (int i = 0; i < shadowCount; ++i) {
         shadows.push_back(new Shadow);

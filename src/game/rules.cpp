@@ -11,13 +11,13 @@
 #include "game/entity_list.h"
 #include "game/live_mode.h"
 #include "game/random.h"
+#include "gfx/picture_paths.h"
 #include "screens/end_state.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr const char* fishPath = "./img/fish.png";
 constexpr const char* dripSounds[] = {"drip0", "drip1", "drip2", "drip3", "drip4"};
 
 constexpr double minimumFrameDelta = 0.001;
@@ -200,7 +200,7 @@ void LiveMode::catchShadowsUnder(const Icicle& icicle) {
         // The caught fish joins the row along the bottom of the lake.
         const int n = static_cast<int>(caughtFish.size());
         Sprite* fish = new Sprite;
-        retexture(*fish, fishPath);
+        retexture(*fish, pictures::fish);
         fish->scale = {64, 64, 64};
         fish->position = {static_cast<float>(40 * n - 60), -167, 0};
         caughtFish.push_back(fish);

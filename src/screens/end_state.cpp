@@ -2,13 +2,12 @@
 
 #include "app/frame.h"
 #include "game/live_mode.h"
+#include "gfx/picture_paths.h"
 
 #include <GL/freeglut.h>
 
 #include <cstdlib>
 
-static constexpr const char* winPath = "./img/win.jpg";
-static constexpr const char* losePath = "./img/lose.jpg";
 static constexpr float lockedSeconds = 5.0f;
 
 bool EndState::enter(State* previous) {
@@ -17,7 +16,7 @@ bool EndState::enter(State* previous) {
     // counts as a lost game rather than a crash.
     const auto* game = dynamic_cast<const LiveMode*>(previous);
     const bool won = game && game->won;
-    retexture(sprite, won ? winPath : losePath);
+    retexture(sprite, won ? pictures::win : pictures::lose);
     enteredAt = nowSeconds();
     return true;
 }

@@ -1,11 +1,11 @@
 #include "screens/start_state.h"
 
 #include "game/live_mode.h"
+#include "gfx/picture_paths.h"
 
 #include <GL/freeglut.h>
 
-static constexpr const char* splashPath = "./img/splash.jpg";
-static constexpr const char* instructionsPath = "./img/instructions.jpg";
+#include <iterator>
 
 bool StartState::enter(State*) {
     // A fresh sprite resets every field; it is also the first sprite built
@@ -13,7 +13,7 @@ bool StartState::enter(State*) {
     sprite = Sprite();
     sprite.scale = {800, 800, 800};
     sprite.position = {0, 0, 0};
-    retexture(sprite, splashPath);
+    retexture(sprite, pictures::splash);
     instructionsShown = 0;
     return true;
 }
@@ -24,6 +24,13 @@ void StartState::draw() {
     sprite.draw();
 }
 
+void StartState::update() {
+    if (picturesReady < static_cast<int>(std::size(pictures::liveGame))) {
+        getTexture(pictures::liveGame[picturesReady]);
+        picturesReady += 1;
+    }
+}
+
 void StartState::mouse(const int button, const int buttonState, int, int) {
     // The release counts, anywhere in the window.
     if (button != GLUT_LEFT_BUTTON || buttonState != GLUT_UP) {
@@ -31,7 +38,7 @@ void StartState::mouse(const int button, const int buttonState, int, int) {
     }
     if (instructionsShown == 0) {
         instructionsShown = 1;
-        sprite.setTexture(instructionsPath);
+        sprite.setTexture(pictures::instructions);
     } else {
         switchState(&liveMode);
     }

@@ -12,10 +12,14 @@ class StartState : public State {
 
     bool enter(State* previous) override;
     void draw() override;
+    void update() override;
     void mouse(int button, int buttonState, int x, int y) override;
 
     Sprite sprite;
     int instructionsShown = 0;
+    // How many of the live game's pictures are loaded ahead, one a frame
+    // while the player reads, so that starting the game does not stall.
+    int picturesReady = 0;
 };
 
 extern StartState startState;

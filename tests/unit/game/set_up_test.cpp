@@ -1,4 +1,5 @@
 #include "app/camera.h"
+#include "gfx/picture_paths.h"
 #include "live_game.h"
 
 #include <gmock/gmock.h>
@@ -188,7 +189,7 @@ TEST_F(Scene, EntitiesGoBetweenTheTreesAndTheGlassAndTheRayUnderTheSnow) {
     game.icicles.push_back(new Icicle(Vec3{0, 100, 0}));
     game.drops.push_back(new Drop(Vec3{0, 100, 0}));
     game.caughtFish.push_back(new Sprite);
-    retexture(*game.caughtFish[0], "./img/fish.png");
+    retexture(*game.caughtFish[0], pictures::fish);
     destroyAll(game.snow->flakes);
     game.snow->spawn();
     press();

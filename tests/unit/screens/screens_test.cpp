@@ -1,6 +1,7 @@
 #include "app/frame.h"
 #include "fresh_process.h"
 #include "game/live_mode.h"
+#include "gfx/picture_paths.h"
 #include "screens/end_state.h"
 #include "screens/start_state.h"
 
@@ -67,6 +68,22 @@ TEST_F(TitleScreen, AMissingSplashStillAdvancesOnClicks) {
     EXPECT_EQ(static_cast<int>(startState.sprite.texture->glName), -1);
     startState.mouse(GLUT_LEFT_BUTTON, GLUT_UP, 0, 0);
     EXPECT_STREQ(shownPath(), "./img/instructions.jpg");
+}
+
+TEST_F(TitleScreen, LoadsTheGamesPicturesOneAFrameWhileThePlayerReads) {
+    ::testing::internal::GetCapturedStdout();
+    ::testing::internal::CaptureStdout();
+    startState.update();
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Loaded texture ./img/bg.png\n");
+    for (int frame = 0; frame < 30; ++frame) {
+        startState.update();
+    }
+    EXPECT_EQ(startState.picturesReady, 12);
+    for (const char* path : pictures::liveGame) {
+        EXPECT_TRUE(textureCache.count(path)) << path;
+    }
+    EXPECT_FALSE(textureCache.count(pictures::win));
+    ::testing::internal::CaptureStdout();
 }
 
 class ResultScreen : public ::testing::Test {
