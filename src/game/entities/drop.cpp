@@ -1,14 +1,13 @@
 #include "game/entities/drop.h"
 
 #include "game/random.h"
+#include "gfx/picture_paths.h"
 
 #include <algorithm>
 
-static constexpr const char* dropPath = "./img/drop.png";
-
 Drop::Drop(const Vec3& point) {
     position = point;
-    retexture(*this, dropPath);
+    retexture(*this, pictures::drop);
     scale = {1, 1, 1};
     landY = nextRandom() % 30 - 70;
     hangTime = 0.6;

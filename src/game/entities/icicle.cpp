@@ -1,10 +1,9 @@
 #include "game/entities/icicle.h"
 
 #include "game/random.h"
+#include "gfx/picture_paths.h"
 
 #include <algorithm>
-
-static constexpr const char* iciclePath = "./img/icicle.png";
 
 Icicle::Icicle(const Vec3& point) {
     strength = 100;
@@ -19,7 +18,7 @@ Icicle::Icicle(const Vec3& point) {
     position.y = point.y - 10;
     position.z = 0;
 
-    retexture(*this, iciclePath);
+    retexture(*this, pictures::icicle);
     texWindow = 1;
 
     grow();

@@ -1,10 +1,10 @@
 #include "game/entities/ray.h"
 
+#include "gfx/picture_paths.h"
+
 #include <GL/gl.h>
 
-static constexpr const char* rayPath = "./img/ray.png";
-
-Ray::Ray() : texture(getTexture(rayPath)) {}
+Ray::Ray() : texture(getTexture(pictures::ray)) {}
 
 void Ray::draw() const {
     const GLint own = texture ? static_cast<GLint>(texture->glName) : -1;

@@ -1,13 +1,13 @@
 #include "game/entities/ring.h"
 
-#include <algorithm>
+#include "gfx/picture_paths.h"
 
-static constexpr const char* ringPath = "./img/ring.png";
+#include <algorithm>
 
 Ring::Ring(const Vec3& point) {
     for (Sprite& ripple : ripples) {
         ripple.scale = {1, 1, 1};
-        retexture(ripple, ringPath);
+        retexture(ripple, pictures::ring);
         ripple.position = point;
     }
     age = 0;

@@ -1,13 +1,12 @@
 #include "game/entities/shadow.h"
 
 #include "game/random.h"
+#include "gfx/picture_paths.h"
 
 #include <cmath>
 
-static constexpr const char* shadowPath = "./img/shadow.png";
-
 Shadow::Shadow() {
-    retexture(*this, shadowPath);
+    retexture(*this, pictures::shadow);
 
     // Four draws, always in this order: size, height, width, starting angle.
     const int size = nextRandom() % 20 + 30;

@@ -1,10 +1,9 @@
 #include "game/entities/snow_field.h"
 
 #include "game/random.h"
+#include "gfx/picture_paths.h"
 
 #include <cmath>
-
-static constexpr const char* snowflakePath = "./img/snowflake.png";
 
 SnowField::SnowField() {
     // The counter adds up in single precision and is just short of 20 after
@@ -25,7 +24,7 @@ SnowField::~SnowField() {
 
 void SnowField::spawn() {
     auto* flake = new Snowflake;
-    retexture(*flake, snowflakePath);
+    retexture(*flake, pictures::snowflake);
 
     // Four draws per flake, always in this order: quarter, size, x, sway side.
     // The picture's bottom-right quarter is never used.

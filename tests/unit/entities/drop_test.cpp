@@ -1,5 +1,6 @@
 #include "entity_fixture.h"
 #include "game/entities/drop.h"
+#include "gfx/picture_paths.h"
 
 #include <string>
 
@@ -17,7 +18,7 @@ TEST_F(DropEntity, StartsSmallAtThePointWithOneDrawForItsLandingHeight) {
     EXPECT_EQ(drop.landY, 41 % 30 - 70);
     EXPECT_EQ(drop.hangTime, 0.6f);
     EXPECT_EQ(randomState, randomStateAfterDraws(1));
-    EXPECT_EQ(std::string(drop.texture->path), "./img/drop.png");
+    EXPECT_EQ(drop.texture->path, pictures::drop);
 }
 
 TEST_F(DropEntity, SwellsToExactlySixteenAndStaysThere) {

@@ -1,5 +1,6 @@
 #include "entity_fixture.h"
 #include "game/entities/ray.h"
+#include "gfx/picture_paths.h"
 
 #include <string>
 #include <vector>
@@ -51,7 +52,7 @@ std::vector<std::string> joined(std::vector<std::string> head, const std::vector
 TEST_F(RayEntity, StartsDegenerateWithItsOwnPicture) {
     const Ray fresh;
 
-    EXPECT_EQ(std::string(fresh.texture->path), "./img/ray.png");
+    EXPECT_EQ(fresh.texture->path, pictures::ray);
     for (const Vec3& corner : {fresh.lensBottom, fresh.lensTop, fresh.focus}) {
         EXPECT_EQ(corner.x, 0);
         EXPECT_EQ(corner.y, 0);

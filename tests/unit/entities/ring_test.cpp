@@ -1,5 +1,6 @@
 #include "entity_fixture.h"
 #include "game/entities/ring.h"
+#include "gfx/picture_paths.h"
 
 #include <string>
 #include <vector>
@@ -17,7 +18,7 @@ TEST_F(RingEntity, FourRipplesStartAtThePointWithoutDrawingRandomValues) {
         EXPECT_EQ(ripple.position.y, -60);
         EXPECT_EQ(ripple.position.z, 1);
         EXPECT_EQ(ripple.scale.x, 1);
-        EXPECT_EQ(std::string(ripple.texture->path), "./img/ring.png");
+        EXPECT_EQ(ripple.texture->path, pictures::ring);
     }
     EXPECT_EQ(randomState, 1u);
 }

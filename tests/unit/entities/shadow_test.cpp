@@ -1,5 +1,6 @@
 #include "entity_fixture.h"
 #include "game/entities/shadow.h"
+#include "gfx/picture_paths.h"
 
 #include <cmath>
 #include <memory>
@@ -24,7 +25,7 @@ TEST_F(ShadowEntity, TakesSizeHeightWidthAndStartingAngleFromFourDrawsInThatOrde
     EXPECT_NEAR(shadow.phase, 26500 / 32767.0 * 2 * 3.14159, 1e-6);
     EXPECT_EQ(randomState, randomStateAfterDraws(4));
 
-    EXPECT_EQ(std::string(shadow.texture->path), "./img/shadow.png");
+    EXPECT_EQ(shadow.texture->path, pictures::shadow);
     EXPECT_EQ(shadow.colour[3], 0.5f);
     EXPECT_EQ(shadow.blend, 1);
     EXPECT_EQ(shadow.texWindow, 0);

@@ -1,5 +1,6 @@
 #include "entity_fixture.h"
 #include "game/entities/snow_field.h"
+#include "gfx/picture_paths.h"
 
 #include <algorithm>
 #include <cmath>
@@ -70,7 +71,7 @@ TEST_F(SnowFieldEntity, AFlakeTakesQuarterSizeXAndSwaySideFromFourDrawsInThatOrd
     EXPECT_EQ(flake.swayFrequency, 0.13f);
     EXPECT_EQ(flake.age, 0);
     EXPECT_EQ(flake.colour[3], 0.8f);
-    EXPECT_EQ(std::string(flake.texture->path), "./img/snowflake.png");
+    EXPECT_EQ(flake.texture->path, pictures::snowflake);
     EXPECT_EQ(randomState, randomStateAfterDraws(4));
 
     // The third flake draws 26962, 24464, 5705 and the odd 28145.
