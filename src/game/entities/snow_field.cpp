@@ -58,6 +58,9 @@ void SnowField::spawn() {
 
 void SnowField::update(const float dt) {
     // One flake per 0.15 s; the remainder carries over to the next frame.
+    // The period is the double 0.15: a single-precision 0.45 step is then a
+    // hair short of three periods and makes two flakes, the third coming
+    // with the next frame.
     const float gathered = spawnTimer + dt;
     const int due = static_cast<int>(gathered / 0.15);
     spawnTimer = gathered - due * 0.15;
@@ -71,6 +74,7 @@ void SnowField::update(const float dt) {
         Snowflake& flake = *flakes[i];
         flake.age = flake.age + dt;
         flake.position.y = flake.position.y - dt * flake.fallSpeed;
+        // The sway is worked out wholly in double and rounded once.
         flake.position.x =
             std::sin(double(flake.swayFrequency) * flake.age * 6.28318) * flake.swayAmplitude +
             flake.swayCentreX;
