@@ -5,6 +5,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <cstdio>
+#include <dlfcn.h>
 
 struct FSOUND_SAMPLE {
     Mix_Chunk* chunk = nullptr; // decoded whole: every WAV
@@ -35,10 +36,30 @@ SoundLayer layer;
 // ---------------------------------------------------------------------------
 // Device
 
+void ignoreAlsaMessage(const char* /*file*/, int /*line*/, const char* /*function*/, int /*err*/,
+                       const char* /*format*/, ...) {}
+
+// Without a sound card the ALSA library prints a screenful of lines while SDL
+// probes it. The one line this layer prints says what happened, so ALSA's own
+// chatter is turned off, if SDL has loaded ALSA at all.
+void quietAlsa() {
+    void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_NOLOAD);
+    if (alsa == nullptr) {
+        return;
+    }
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetHandler = int (*)(Handler);
+    if (auto setHandler = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler"))) {
+        setHandler(ignoreAlsaMessage);
+    }
+    dlclose(alsa);
+}
+
 bool openMixer(int mixrate, int channels) {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return false;
     }
+    quietAlsa();
     if (Mix_OpenAudio(mixrate, AUDIO_S16SYS, 2, 1024) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;

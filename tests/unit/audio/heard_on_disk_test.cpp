@@ -32,8 +32,8 @@ int playDingToFile(const std::string& outputFile) {
 }
 
 TEST(HeardForReal, DingReachesTheOutputAsSound) {
-    const std::string outputFile = scratchPath("ding_output.raw");
-    std::remove(outputFile.c_str());
+    const ScratchFolder scratch;
+    const std::string outputFile = scratch.file("ding_output.raw");
     ASSERT_EQ(playDingToFile(outputFile), 0);
 
     // The mixer's output is 16-bit; count the samples that are clearly not silence.

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <system_error>
+#include <unistd.h>
 #include <vector>
 
 inline std::string builtSound(const std::string& file) {
@@ -16,22 +18,9 @@ inline std::string builtSound(const std::string& file) {
     return std::string(buildDir != nullptr ? buildDir : "..") + "/sounds/" + file;
 }
 
-inline std::string scratchPath(const std::string& file) {
-    const auto dir = std::filesystem::temp_directory_path() / "brumalo_audio_tests";
-    std::filesystem::create_directories(dir);
-    return (dir / file).string();
-}
-
 inline std::vector<char> readBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline std::string writeScratch(const std::string& file, const std::vector<char>& bytes) {
-    const std::string path = scratchPath(file);
-    std::ofstream(path, std::ios::binary)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return path;
 }
 
 // Bytes that look like nothing, the same on every run.
@@ -44,30 +33,56 @@ inline std::vector<char> noiseBytes(std::size_t count, std::uint32_t seed) {
     return bytes;
 }
 
-// A mono 16-bit WAV of `frames` samples of a loud square wave.
-inline std::string writeClickWav(const std::string& file, std::uint32_t frames) {
-    std::vector<char> bytes;
-    auto put = [&bytes](std::uint32_t value, int size) {
-        for (int i = 0; i < size; ++i) {
-            bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-        }
-    };
-    auto text = [&bytes](const char* word) { bytes.insert(bytes.end(), word, word + 4); };
-    text("RIFF");
-    put(36 + frames * 2, 4);
-    text("WAVE");
-    text("fmt ");
-    put(16, 4);
-    put(1, 2);
-    put(1, 2);
-    put(44100, 4);
-    put(88200, 4);
-    put(2, 2);
-    put(16, 2);
-    text("data");
-    put(frames * 2, 4);
-    for (std::uint32_t i = 0; i < frames; ++i) {
-        put((i / 50) % 2 == 0 ? 12000u : static_cast<std::uint16_t>(-12000), 2);
+// A folder of this test's own, so parallel runs never share a file, removed
+// with everything in it when the test ends.
+struct ScratchFolder {
+    std::filesystem::path path;
+
+    ScratchFolder()
+        : path(std::filesystem::temp_directory_path() /
+               ("brumalo_audio_" + std::to_string(getpid()))) {
+        std::filesystem::create_directories(path);
     }
-    return writeScratch(file, bytes);
-}
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    std::string file(const std::string& name) const { return (path / name).string(); }
+
+    std::string write(const std::string& name, const std::vector<char>& bytes) const {
+        std::ofstream(file(name), std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return file(name);
+    }
+
+    // A mono 16-bit WAV of `frames` samples of a loud square wave.
+    std::string writeClickWav(const std::string& name, std::uint32_t frames) const {
+        std::vector<char> bytes;
+        auto put = [&bytes](std::uint32_t value, int size) {
+            for (int i = 0; i < size; ++i) {
+                bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+            }
+        };
+        auto text = [&bytes](const char* word) { bytes.insert(bytes.end(), word, word + 4); };
+        text("RIFF");
+        put(36 + frames * 2, 4);
+        text("WAVE");
+        text("fmt ");
+        put(16, 4);
+        put(1, 2);
+        put(1, 2);
+        put(44100, 4);
+        put(88200, 4);
+        put(2, 2);
+        put(16, 2);
+        text("data");
+        put(frames * 2, 4);
+        for (std::uint32_t i = 0; i < frames; ++i) {
+            put((i / 50) % 2 == 0 ? 12000u : static_cast<std::uint16_t>(-12000), 2);
+        }
+        return write(name, bytes);
+    }
+};

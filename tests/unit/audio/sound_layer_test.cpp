@@ -12,6 +12,8 @@ namespace {
 // leaves the layer closed for the next.
 class SoundLayer : public ::testing::Test {
   protected:
+    ScratchFolder scratch;
+
     void TearDown() override { FSOUND_Close(); }
 
     static FSOUND_SAMPLE* load(const std::string& path) {
@@ -49,7 +51,7 @@ TEST_F(SoundLayer, EveryPlayGetsItsOwnNonZeroHandle) {
 TEST_F(SoundLayer, AStaleHandleStopsNothing) {
     // One mixing channel, so every new sound reuses the channel of the last.
     ASSERT_TRUE(FSOUND_Init(44100, 1, 0));
-    FSOUND_SAMPLE* click = load(writeClickWav("click.wav", 441));
+    FSOUND_SAMPLE* click = load(scratch.writeClickWav("click.wav", 441));
     FSOUND_SAMPLE* ding = load(builtSound("ding.wav"));
     ASSERT_NE(click, nullptr);
     ASSERT_NE(ding, nullptr);
@@ -120,8 +122,8 @@ TEST_F(SoundLayer, DamagedOrForeignFilesLoadAsNoSample) {
     ASSERT_GT(mp3.size(), 100000u);
 
     // The intact files load, so a refusal below is the damage's doing.
-    EXPECT_NE(load(writeScratch("whole.wav", wav)), nullptr);
-    EXPECT_NE(load(writeScratch("whole.mp3", mp3)), nullptr);
+    EXPECT_NE(load(scratch.write("whole.wav", wav)), nullptr);
+    EXPECT_NE(load(scratch.write("whole.mp3", mp3)), nullptr);
 
     std::vector<char> riffThenNoise = noiseBytes(4000, 7);
     std::copy(wav.begin(), wav.begin() + 12, riffThenNoise.begin());
@@ -142,10 +144,10 @@ TEST_F(SoundLayer, DamagedOrForeignFilesLoadAsNoSample) {
         {"empty.wav", {}},
     };
     for (const auto& [file, bytes] : damaged) {
-        EXPECT_EQ(load(writeScratch(file, bytes)), nullptr) << file;
+        EXPECT_EQ(load(scratch.write(file, bytes)), nullptr) << file;
     }
-    EXPECT_EQ(load(scratchPath("never_written.wav")), nullptr);
-    EXPECT_EQ(load(std::filesystem::temp_directory_path().string()), nullptr) << "a folder";
+    EXPECT_EQ(load(scratch.file("never_written.wav")), nullptr);
+    EXPECT_EQ(load(scratch.path.string()), nullptr) << "a folder";
 }
 
 } // namespace
