@@ -152,6 +152,16 @@ class Tree(unittest.TestCase):
             with self.subTest(branch=number):
                 self.assertGreater(snowy, 0.9 * len(points), "branch %d: snow on %d of %d" % (number, snowy, len(points)))
 
+    def test_top_and_bottom_rows_are_clear_so_the_feet_show_no_seam(self):
+        # Pictures repeat at their edges and are filtered, so the quad's
+        # bottom edge (the trees' feet, on screen) mixes the bottom row with
+        # the top row: both must be empty.
+        image = self.frames[LEFT_TREE].image
+        alpha = image.getchannel("A")
+        for row in (0, image.height - 1):
+            with self.subTest(row=row):
+                self.assertEqual(alpha.crop((0, row, image.width, row + 1)).getextrema(), (0, 0))
+
     def test_the_trunk_stands_in_the_middle_down_to_the_shore(self):
         frame = self.frames[LEFT_TREE]
         # Its foot settles into a drift that fades out just above y -74.
