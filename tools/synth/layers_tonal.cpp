@@ -111,8 +111,8 @@ void renderPad(const Directive& directive, Signal& out, std::uint64_t seed) {
         while (from <= chord.size()) {
             const size_t plus = std::min(chord.find('+', from), chord.size());
             const double hz = parseFrequency(chord.substr(from, plus - from), directive);
-            addSustain(pad, start, length, hz * spread, 0.5, fade);
-            addSustain(pad, start, length, hz / spread, 0.5, fade);
+            addSustain(pad, start, length, hz * spread, 0.6, fade);
+            addSustain(pad, start, length, hz / spread, 0.4, fade);
             addSustain(pad, start, length, hz * 2, octave, fade);
             from = plus + 1;
         }

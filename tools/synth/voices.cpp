@@ -62,8 +62,10 @@ void addBell(Signal& out, long start, const BellShape& shape) {
         const double amp = shape.gain * (k < shape.amps.size() ? shape.amps[k] : 0.0);
         const double decay = shape.decay / std::pow(ratio, shape.damping);
         if (shape.beat > 0) {
-            addRingingPartial(out, start, shape.freq * ratio, amp / 2, decay, shape.attack);
-            addRingingPartial(out, start, shape.freq * ratio + shape.beat, amp / 2, decay,
+            // A weaker twin: the level swells and dips by about 6 dB, a
+            // shimmer rather than a tremolo.
+            addRingingPartial(out, start, shape.freq * ratio, amp * 0.75, decay, shape.attack);
+            addRingingPartial(out, start, shape.freq * ratio + shape.beat, amp * 0.25, decay,
                               shape.attack);
         } else {
             addRingingPartial(out, start, shape.freq * ratio, amp, decay, shape.attack);

@@ -21,7 +21,7 @@ struct ToneShape {
 void addTone(Signal& out, long start, const ToneShape& shape);
 
 // A struck bar or bell: inharmonic partials, the higher ones dying sooner.
-// `beat` adds a twin a few tenths of a hertz away, the slow shimmer of a bell.
+// `beat` adds a weaker twin that many hertz away, the slow shimmer of a bell.
 struct BellShape {
     double freq = 440;
     std::vector<double> ratios = {1, 2.76, 5.40, 8.93};
