@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 #include <IL/il.h>
+#include <IL/ilu.h>
 #define ILUT_USE_OPENGL // Debian builds ILUT with its OpenGL bridge; the header needs telling
 #include <IL/ilut.h>
 
@@ -42,6 +43,10 @@ std::uint32_t loadTexture(Texture& texture, const char* path) {
     ilBindImage(image);
 
     if (ilLoadImage(path)) {
+        // The upload turns a picture stored top row first over to OpenGL's
+        // bottom-row-first order; turning it over beforehand makes the top
+        // row arrive first, as texture row t = 0.
+        iluFlipImage();
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
         glGenTextures(1, &texture.glName);
         glBindTexture(GL_TEXTURE_2D, texture.glName);

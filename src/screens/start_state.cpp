@@ -25,9 +25,16 @@ void StartState::draw() {
 }
 
 void StartState::update() {
-    if (picturesReady < static_cast<int>(std::size(pictures::liveGame))) {
-        getTexture(pictures::liveGame[picturesReady]);
-        picturesReady += 1;
+    if (picturesReady >= static_cast<int>(std::size(pictures::liveGame))) {
+        return;
+    }
+    getTexture(pictures::liveGame[picturesReady]);
+    picturesReady += 1;
+
+    // Loading binds the new picture behind the sprites' back; put back the
+    // one they last bound, so the screen's own picture keeps showing.
+    if (renderCache.boundTexture != -1) {
+        glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(renderCache.boundTexture));
     }
 }
 

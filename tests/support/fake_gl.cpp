@@ -5,6 +5,7 @@
 #include <GL/glu.h>
 #include <GL/glx.h>
 #include <IL/il.h>
+#include <IL/ilu.h>
 #define ILUT_USE_OPENGL // Debian builds ILUT with its OpenGL bridge; the header needs telling
 #include <IL/ilut.h>
 
@@ -416,6 +417,10 @@ ILboolean ilLoadImage(ILconst_string path) {
 }
 void ilDeleteImages(ILsizei count, const ILuint* images) {
     record("ilDeleteImages(%d, %u)", count, images[0]);
+}
+ILboolean iluFlipImage() {
+    record("iluFlipImage()");
+    return IL_TRUE;
 }
 ILboolean ilutGLTexImage(GLuint level) {
     record("ilutGLTexImage(%u)", level);

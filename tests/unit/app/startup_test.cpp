@@ -64,6 +64,7 @@ TEST(StartUp, OpensTheWindowShowsTheTitleThenSetsTheFixedStateAndEntersTheLoop) 
         "ilGenImages(1)",
         "ilBindImage(100)",
         "ilLoadImage(./img/splash.jpg)",
+        "iluFlipImage()",
         "glPixelStorei(GL_UNPACK_ALIGNMENT, 1)",
         "glGenTextures(1)",
         "glBindTexture(GL_TEXTURE_2D, 1)",

@@ -19,11 +19,20 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 class LiveGame : public ::testing::Test {
   protected:
     void SetUp() override {
+        // Run from an empty folder: no sounds or pictures, wherever the tests
+        // are started from.
+        char folder[] = "/tmp/brumalo-live-game-XXXXXX";
+        ASSERT_NE(mkdtemp(folder), nullptr);
+        scratchFolder = folder;
+        previousFolder = std::filesystem::current_path();
+        std::filesystem::current_path(scratchFolder);
         startFreshProcess();
         randomState = 1;
         elapsedMs = 10000;
@@ -41,6 +50,8 @@ class LiveGame : public ::testing::Test {
             std::fputs(text.c_str(), stderr);
         }
         currentState = nullptr;
+        std::filesystem::current_path(previousFolder);
+        std::filesystem::remove(scratchFolder);
     }
 
     // Everything printed since the last call.
@@ -106,4 +117,6 @@ class LiveGame : public ::testing::Test {
     }
 
     LiveMode game{"test game"};
+    std::filesystem::path scratchFolder;
+    std::filesystem::path previousFolder;
 };

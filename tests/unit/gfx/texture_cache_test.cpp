@@ -25,7 +25,7 @@ TEST_F(TextureLoading, TheFirstRequestLoadsPrintsAndUploadsInOrder) {
     EXPECT_THAT(takeCalls(),
                 ElementsAre("ilInit()", "ilutRenderer(ILUT_OPENGL)", "ilEnable(IL_ORIGIN_SET)",
                             "ilOriginFunc(IL_ORIGIN_UPPER_LEFT)", "ilGenImages(1)",
-                            "ilBindImage(100)", "ilLoadImage(./img/bg.png)",
+                            "ilBindImage(100)", "ilLoadImage(./img/bg.png)", "iluFlipImage()",
                             "glPixelStorei(GL_UNPACK_ALIGNMENT, 1)", "glGenTextures(1)",
                             "glBindTexture(GL_TEXTURE_2D, 1)",
                             "glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR)",

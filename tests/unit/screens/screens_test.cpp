@@ -86,6 +86,17 @@ TEST_F(TitleScreen, LoadsTheGamesPicturesOneAFrameWhileThePlayerReads) {
     ::testing::internal::CaptureStdout();
 }
 
+TEST_F(TitleScreen, LoadingAheadLeavesTheScreensOwnPictureBound) {
+    startState.draw();
+    const int splash = renderCache.boundTexture;
+    ASSERT_NE(splash, -1);
+    startState.update();
+    EXPECT_EQ(fakeGl().boundTexture, splash);
+    takeCalls();
+    startState.draw();
+    EXPECT_EQ(fakeGl().boundTexture, splash);
+}
+
 class ResultScreen : public ::testing::Test {
   protected:
     void SetUp() override {
