@@ -124,7 +124,7 @@ int chooseSampleSlot(int index) {
 
 FSOUND_SAMPLE* decode(const char* path) {
     FSOUND_SAMPLE sample;
-    switch (inspectSoundFile(path)) {
+    switch (identifySoundFile(path)) {
     case SoundFileKind::wave:
         sample.chunk = Mix_LoadWAV(path);
         break;

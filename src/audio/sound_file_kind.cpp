@@ -134,7 +134,7 @@ bool isCompleteMp3(const OpenFile& file) {
 
 } // namespace
 
-SoundFileKind inspectSoundFile(const char* path) {
+SoundFileKind identifySoundFile(const char* path) {
     if (path == nullptr) {
         return SoundFileKind::unusable;
     }

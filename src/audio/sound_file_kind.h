@@ -9,4 +9,4 @@ enum class SoundFileKind {
     mp3,      // MPEG audio layer III, complete as far as its header tells
 };
 
-SoundFileKind inspectSoundFile(const char* path);
+SoundFileKind identifySoundFile(const char* path);
