@@ -1,0 +1,80 @@
+# A player's first icicle, played through the real game: the light held on a
+# branch makes melt water drip and an icicle grow under it; the light moved
+# onto the icicle melts it loose, and it falls onto the ice. The effect sounds
+# are missing from the run folder, so each event shows on the console as the
+# sound bank's ERROR lines for that sound.
+source "$(dirname "$0")/live_lib.sh"
+need_display "$@"
+
+drips='drip[0-4]'
+drop_spacing=0.66
+
+make_run_folder
+start_game || finish
+enter_game || finish
+size_is 800x600 || fail "the window is $(window_size), and the aiming below assumes 800x600"
+
+# The one sound file present loads and plays without a complaint.
+grep -q "^ERROR: .*\bbg\b" "$console" && fail "the background music did not play"
+
+# The glass over a branch focuses nothing until the button is held: no drop
+# falls in two drop spacings.
+branch_x=320
+branch_y=125
+xdotool mousemove --window "$game_window" "$branch_x" "$branch_y"
+sleep 1.5
+screenshot live_start
+played "$drips" && fail "drops fell with the button up"
+
+# The light held on branch 1. The first drop makes an icicle hanging 10
+# units under the focus; each later drop lengthens it, at 15 units a second.
+pressed_at=$(game_seconds)
+read -r icicle_x focus_y < <(focus_of "$branch_x" "$branch_y" "$pressed_at")
+icicle_top=$(awk -v y="$focus_y" 'BEGIN { print y - 10 }')
+xdotool mousedown 1
+hold_began=$(real_now)
+wait_for_play "$drips" 5 "the light held on a branch" || finish
+
+sleep 1
+screenshot ray_on_branch
+hold_left=$(awk -v began="$hold_began" -v now="$(real_now)" 'BEGIN { left = 4.5 - (now - began); print (left > 0 ? left : 0) }')
+sleep "$hold_left"
+played break && fail "an icicle broke while the light was on the branch"
+
+# Onto the icicle, 25 units below its top: inside it only once it is longer
+# than about 22 units (its melting box is 1.25 times its size), which takes
+# at least two drops after the one that made it.
+target_y=$(awk -v top="$icicle_top" 'BEGIN { print top - 25 }')
+read -r melt_x melt_y < <(pointer_for "$icicle_x" "$target_y" "$(game_seconds)")
+xdotool mousemove --window "$game_window" "$melt_x" "$melt_y"
+hold_ended=$(real_now)
+echo "icicle at x $icicle_x from y $icicle_top; pointer moved to ($melt_x, $melt_y)"
+if wait_for_play break 5 "the light held on the icicle"; then
+    # It falls onto the ice: a splash, or a fish caught under it.
+    if wait_for_play 'plop|ding' 5 "the broken icicle falling"; then
+        [ "$(first_play_line 'plop|ding')" -gt "$(first_play_line break)" ] ||
+            fail "the icicle landed before it broke"
+        echo "the icicle caught $(plays_of ding) fish"
+    fi
+fi
+xdotool mouseup 1
+
+# Every drop made on the branch has landed by now, each with one drip; they
+# came at most one per drop spacing while the light stayed there.
+sleep 1.5
+drip_count=$(plays_of "$drips")
+most=$(awk -v began="$hold_began" -v ended="$hold_ended" -v spacing="$drop_spacing" \
+    'BEGIN { print int((ended - began) / spacing) + 2 }')
+[ "$drip_count" -ge 3 ] || fail "only $drip_count drop(s) dripped in 4.5 s of light on the branch"
+[ "$drip_count" -le "$most" ] || fail "$drip_count drops dripped, more than one per $drop_spacing s (at most $most)"
+
+# The game goes on after the landing, and still paints the whole scene.
+game_running || fail "the game ended after the icicle landed"
+if screenshot after_landing; then
+    colours=$(colour_count "$(shot after_landing)")
+    [ "$colours" -gt 1000 ] || fail "the window shows only $colours colours after the landing"
+else
+    fail "no screenshot of the window after the landing"
+fi
+
+finish

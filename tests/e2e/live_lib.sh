@@ -1,0 +1,293 @@
+# Helpers for the end-to-end tests of the live game. Each test runs the real
+# game with its real pictures from a scratch run folder, under a private
+# virtual display, and drives it with xdotool. The run folder holds only the
+# background music: every effect the game plays then prints the sound bank's
+# ERROR lines, so the console tells the test what happened on the lake.
+# Every wait is bounded, so a broken game fails the test instead of hanging.
+set -u
+
+build_dir=${BRUMALO_BUILD_DIR:?the build folder that holds brumalo, img and sounds}
+run_folder=""
+console=""
+game_pid=""
+game_window=""
+game_began=""
+clock_speed=1
+failures=0
+
+# Screenshots stay in the run folder unless BRUMALO_E2E_SHOTS names a folder
+# to keep them in, for a person to look at.
+shots_folder=${BRUMALO_E2E_SHOTS:-}
+
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# Runs the calling script again under its own virtual display.
+need_display() {
+    if [ -z "${BRUMALO_E2E_DISPLAY:-}" ]; then
+        BRUMALO_E2E_DISPLAY=1 exec "${WITH_DISPLAY:?}" bash "$0" "$@"
+    fi
+}
+
+# A fresh run folder: the game and its pictures, and of the sounds only the
+# background music.
+make_run_folder() {
+    run_folder=$(mktemp -d "${TMPDIR:-/tmp}/brumalo-live.XXXXXX")
+    console="$run_folder/stdout.txt"
+    ln -s "$build_dir/brumalo" "$run_folder/brumalo"
+    ln -s "$build_dir/img" "$run_folder/img"
+    mkdir "$run_folder/sounds"
+    cp "$build_dir/sounds/bg.mp3" "$run_folder/sounds/"
+}
+
+game_running() {
+    [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null
+}
+
+game_ended() {
+    ! game_running
+}
+
+# Runs a check every tenth of a second until it passes, for at most the given
+# seconds; gives up at once if the game has ended.
+keep_trying() {
+    local deadline=$((SECONDS + $1))
+    shift
+    while ! "$@"; do
+        if [ "$SECONDS" -ge "$deadline" ] || ! game_running; then
+            return 1
+        fi
+        sleep 0.1
+    done
+}
+
+# Once the sound layer is up the game does not answer SIGTERM, so a game that
+# ignores the polite request gets the blunt one.
+stop_game() {
+    if game_running; then
+        kill "$game_pid" 2>/dev/null
+        keep_trying 2 game_ended
+        kill -KILL "$game_pid" 2>/dev/null
+        wait "$game_pid" 2>/dev/null
+    fi
+    game_pid=""
+}
+
+clean_up() {
+    stop_game
+    [ -n "$run_folder" ] && rm -rf "$run_folder"
+    run_folder=""
+}
+trap clean_up EXIT
+
+window_found() {
+    game_window=$(xdotool search --onlyvisible --name '^Brumalo$' 2>/dev/null | head -n1)
+    [ -n "$game_window" ]
+}
+
+# Finds libfaketime wherever this machine's architecture keeps it.
+faketime_library() {
+    dpkg -L libfaketime 2>/dev/null | grep -m1 '/libfaketime\.so\.1$'
+}
+
+# Starts the game from the run folder and waits up to fifteen seconds for its
+# window. With a number, the game's clock (and only the game's: Xvfb and
+# xdotool keep real time) runs that many times faster than the real one.
+start_game() {
+    clock_speed=${1:-1}
+    local speed_up=()
+    if [ "$clock_speed" != 1 ]; then
+        local library
+        library=$(faketime_library)
+        if [ -z "$library" ]; then
+            fail "libfaketime is not installed"
+            return 1
+        fi
+        speed_up=(LD_PRELOAD="$library" FAKETIME="+0 x$clock_speed")
+    fi
+    (cd "$run_folder" && exec env SDL_AUDIODRIVER=dummy "${speed_up[@]}" ./brumalo >stdout.txt 2>stderr.txt) &
+    game_pid=$!
+    game_window=""
+    keep_trying 15 window_found && return 0
+    fail "the game window never showed; its output was:"
+    cat "$run_folder/stdout.txt" "$run_folder/stderr.txt" >&2
+    return 1
+}
+
+# Prints the window's size as WIDTHxHEIGHT.
+window_size() {
+    local WIDTH HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$game_window" | grep -E '^(WIDTH|HEIGHT)=')"
+    echo "${WIDTH}x${HEIGHT}"
+}
+
+size_is() {
+    [ "$(window_size)" = "$1" ]
+}
+
+# Makes sure the game has handled every input sent so far. X hands a client
+# its events in order, so once the game has answered a resize sent after the
+# input, it has seen the input too; the game keeps its window at 4:3, and the
+# height it settles at is its answer. The window ends at 800 by 600 again, so
+# the pointer arithmetic below still holds.
+sync_with_game() {
+    xdotool windowsize "$game_window" 808 100
+    keep_trying 10 size_is 808x606 || return 1
+    xdotool windowsize "$game_window" 800 100
+    keep_trying 10 size_is 800x600
+}
+
+# --- The console -------------------------------------------------------------
+
+has_line() {
+    grep -qx -- "$1" "$console"
+}
+
+# How many times the game played one of the sounds matched by an extended
+# regular expression, e.g. 'drip[0-4]'. Each play of a sound whose file is
+# missing ends with this line.
+plays_of() {
+    grep -cE -- "^ERROR: Sample ($1) not found$" "$console"
+}
+
+played() {
+    [ "$(plays_of "$1")" -gt 0 ]
+}
+
+# The console line number of the first play of a sound, or nothing.
+first_play_line() {
+    grep -nE -m1 -- "^ERROR: Sample ($1) not found$" "$console" | cut -d: -f1
+}
+
+# Waits up to the given seconds for a sound to be played.
+wait_for_play() {
+    local sound=$1 seconds=$2 what=$3
+    keep_trying "$seconds" played "$sound" && return 0
+    game_running || fail "the game ended"
+    fail "$what: no '$sound' within $seconds s"
+    return 1
+}
+
+# --- Entering the game -------------------------------------------------------
+
+# Seconds (with a fraction) since the epoch, from bash itself.
+real_now() {
+    echo "${EPOCHREALTIME/,/.}"
+}
+
+# Game seconds since the live game began, as the test's clock tells them. The
+# game entered only once it handled the click, after this clock started, so
+# the game's own count is never ahead of this one.
+game_seconds() {
+    awk -v now="$(real_now)" -v began="$game_began" -v speed="$clock_speed" \
+        'BEGIN { printf "%.3f\n", (now - began) * speed }'
+}
+
+# Two left clicks, as a player would: the splash goes, then the instructions,
+# and the live game begins, loading its sounds.
+enter_game() {
+    xdotool mousemove --window "$game_window" 400 300 windowfocus "$game_window"
+    xdotool click 1
+    if ! keep_trying 10 has_line "Loaded texture ./img/instructions.jpg"; then
+        fail "the first click did not bring the instructions"
+        return 1
+    fi
+    xdotool click 1
+    game_began=$(real_now)
+    if ! keep_trying 10 has_line "Loaded loop ding"; then
+        fail "the second click did not start the live game"
+        return 1
+    fi
+}
+
+# Sleeps until the live game is at least the given game seconds old.
+sleep_until_game_second() {
+    sleep "$(awk -v t="$1" -v now="$(game_seconds)" -v speed="$clock_speed" \
+        'BEGIN { left = (t - now) / speed; print (left > 0 ? left : 0) }')"
+}
+
+# --- Aiming the light ----------------------------------------------------------
+# The pointer arithmetic of an 800 by 600 window, where a canvas unit is a
+# pixel: the glass's centre is 20 units above the pointer, the lens centre 15
+# above that, and the light comes to a point 40 units beyond the lens centre
+# on the line from the sun, which sinks from (0, 300) by 1.25 units a second.
+
+# Prints the focus "x y" on the canvas for the pointer at a window pixel, at a
+# game time in seconds.
+focus_of() {
+    awk -v px="$1" -v py="$2" -v t="$3" 'BEGIN {
+        lensX = px - 400; lensY = 320 - py + 15; sunY = 300 - 1.25 * t
+        dx = lensX; dy = lensY - sunY; d = sqrt(dx * dx + dy * dy)
+        printf "%.2f %.2f\n", lensX + 40 * dx / d, lensY + 40 * dy / d
+    }'
+}
+
+# Prints the window pixel "x y" to put the pointer on so that the light
+# focuses at a canvas point, at a game time in seconds. The lens lies on the
+# line from the sun to that point, 40 units short of it.
+pointer_for() {
+    awk -v fx="$1" -v fy="$2" -v t="$3" 'BEGIN {
+        sunY = 300 - 1.25 * t
+        dx = fx; dy = fy - sunY; d = sqrt(dx * dx + dy * dy)
+        lensX = fx - 40 * dx / d; lensY = fy - 40 * dy / d
+        printf "%d %d\n", int(lensX + 400.5), int(335.5 - lensY)
+    }'
+}
+
+# --- Screenshots -------------------------------------------------------------
+
+# Takes a screenshot of the game window into the run folder, keeping a copy
+# when a folder for them was given.
+screenshot() {
+    local name=$1
+    import -window "$game_window" "$run_folder/$name.png" 2>/dev/null || return 1
+    if [ -n "$shots_folder" ]; then
+        mkdir -p "$shots_folder" && cp "$run_folder/$name.png" "$shots_folder/"
+    fi
+}
+
+shot() {
+    echo "$run_folder/$1.png"
+}
+
+# How many colours a picture has: a blank or flat window has a handful, the
+# painted scene tens of thousands.
+colour_count() {
+    convert "$1" -format '%k' info:
+}
+
+# How far apart two pictures of one size are: the root mean square of their
+# differences, from 0 (the same) to 1.
+difference_between() {
+    compare -metric RMSE "$1" "$2" null: 2>&1 | sed -n 's/.*(\(.*\)).*/\1/p'
+}
+
+# True when a number is below another (both may have fractions).
+less_than() {
+    awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'
+}
+
+# Waits up to ten seconds for the game to end and checks its exit status.
+expect_exit_status() {
+    local wanted=$1 what=$2 status
+    if ! keep_trying 10 game_ended; then
+        fail "$what: the game is still running"
+        stop_game
+        return 1
+    fi
+    wait "$game_pid"
+    status=$?
+    game_pid=""
+    [ "$status" -eq "$wanted" ] || fail "$what: exit status $status, wanted $wanted"
+}
+
+finish() {
+    if [ "$failures" -gt 0 ]; then
+        echo "$failures check(s) failed" >&2
+        exit 1
+    fi
+    echo "all checks passed"
+    exit 0
+}

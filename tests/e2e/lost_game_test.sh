@@ -1,0 +1,83 @@
+# The sun sets on a game nobody plays: at 240 game seconds the lose picture
+# replaces the darkened lake, a click in its first 5 seconds is lost, so that
+# a player still clicking away at the end does not skip it, and a later click
+# ends the program cleanly. libfaketime runs the game's clock faster.
+source "$(dirname "$0")/live_lib.sh"
+need_display "$@"
+
+# At five times real speed the game lasts 48 real seconds and the result
+# screen's first 5 game seconds last one real second: room enough for the test
+# to see the picture and click inside them on a busy machine. At ten times the
+# room shrinks to half a second.
+speed=5
+lose_line="Loaded texture ./img/lose.jpg"
+
+make_run_folder
+start_game "$speed" || finish
+enter_game || finish
+
+sleep 0.5
+screenshot live_start || fail "no screenshot of the live game"
+
+# Dusk, and the sun still up: the game goes on to its full length.
+sleep_until_game_second 216
+screenshot dusk || fail "no screenshot of the dusk"
+difference=$(difference_between "$(shot dusk)" "$(shot live_start)")
+less_than 0.1 "$difference" || fail "the lake at dusk looks like the lake at the start (difference $difference)"
+sleep_until_game_second 225
+has_line "$lose_line" && fail "the game was lost before 225 game seconds"
+
+# The loss, watched closely so the click lands early on the result screen.
+# The loop spawns one grep a turn and keeps its clock in bash: on a busy
+# machine every process started here delays the click.
+deadline=$(awk -v began="$game_began" -v speed="$speed" 'BEGIN { printf "%.6f\n", began + 270 / speed }')
+deadline=${deadline/./}
+seen=""
+while game_running && [ "${EPOCHREALTIME/[.,]/}" -lt "$deadline" ]; do
+    if has_line "$lose_line"; then
+        seen=yes
+        break
+    fi
+    sleep 0.02
+done
+if [ -z "$seen" ]; then
+    game_running || fail "the game ended before the sun set"
+    fail "no lose picture by 270 game seconds; the console ends with:"
+    tail -n 5 "$console" >&2
+    finish
+fi
+xdotool click 1
+clicked_at=$(real_now)
+
+# The lose line is the last the idle game prints, so the console's time of
+# change is when the result screen came up.
+lost_at=$(stat -c %.6Y "$console")
+early_click=$(awk -v lost="$lost_at" -v now="$clicked_at" -v speed="$speed" \
+    'BEGIN { printf "%.2f\n", (now - lost) * speed }')
+lost_at=$(awk -v began="$game_began" -v lost="$lost_at" -v speed="$speed" \
+    'BEGIN { printf "%.1f\n", (lost - began) * speed }')
+echo "lost at about $lost_at game seconds; clicked $early_click game seconds after"
+if less_than "$early_click" 4; then
+    sync_with_game || fail "the game did not answer after the early click"
+    game_running || fail "a click $early_click game seconds into the result screen ended the game"
+else
+    fail "the test clicked only $early_click game seconds after the loss, too late to tell"
+fi
+
+# The lose picture fills the window: an 800-unit square picture, its top and
+# bottom eighths outside the window.
+screenshot lost || fail "no screenshot of the result screen"
+convert "$run_folder/img/lose.jpg" -resize '800x800!' -gravity center -crop 800x600+0+0 +repage "$(shot expected_lose)"
+difference=$(difference_between "$(shot lost)" "$(shot expected_lose)")
+less_than "$difference" 0.15 || fail "the result screen does not show the lose picture (difference $difference)"
+difference=$(difference_between "$(shot lost)" "$(shot live_start)")
+less_than 0.3 "$difference" || fail "the result screen looks like the live game (difference $difference)"
+
+# A click well after the first 5 game seconds ends the program.
+sleep "$(awk -v clicked="$clicked_at" -v now="$(real_now)" -v speed="$speed" \
+    'BEGIN { left = clicked + 10 / speed - now; print (left > 0 ? left : 0) }')"
+game_running || fail "the game ended on its own on the result screen"
+xdotool click 1
+expect_exit_status 0 "a late click on the result screen"
+
+finish
