@@ -202,6 +202,9 @@ signed char FSOUND_Init(int mixrate, int maxsoftwarechannels, unsigned int /*fla
 
     // Cut-off WAV data is refused rather than played up to the cut.
     SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
+    // SDL would turn Ctrl+C and SIGTERM into events that GLUT's loop never
+    // reads, leaving a game that cannot be stopped from its terminal.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     Mix_Init(MIX_INIT_MP3);
     if (!openMixer(mixrate, channels) && !openSilentMixer(mixrate, channels)) {
         Mix_Quit();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <thread>
 
 namespace {
@@ -112,6 +113,16 @@ TEST_F(SoundLayer, CloseIsSafeBeforeInitTwiceAndBeforeAFreshStart) {
 
     ASSERT_TRUE(FSOUND_Init(44100, 32, 0));
     EXPECT_GT(FSOUND_PlaySound(FSOUND_FREE, load(builtSound("ding.wav"))), 0);
+}
+
+TEST_F(SoundLayer, CtrlCAndSigtermStillEndTheGame) {
+    // GLUT's loop never reads SDL's event queue, so SDL must not catch these.
+    ASSERT_TRUE(FSOUND_Init(44100, 32, 0));
+    for (const int signal : {SIGINT, SIGTERM}) {
+        struct sigaction action = {};
+        sigaction(signal, nullptr, &action);
+        EXPECT_EQ(action.sa_handler, SIG_DFL) << "signal " << signal;
+    }
 }
 
 TEST_F(SoundLayer, DamagedOrForeignFilesLoadAsNoSample) {
