@@ -40,5 +40,11 @@ void LiveMode::draw() {
         ray->draw();
     }
     snow->draw();
-    duskOverlay.draw();
+
+    // The dusk tint covers the whole window; until it starts to show it
+    // would change no pixel, and it is skipped rather than costing a full
+    // screen of blending every frame.
+    if (duskOverlay.colour[3] > 0) {
+        duskOverlay.draw();
+    }
 }

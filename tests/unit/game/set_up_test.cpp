@@ -169,16 +169,27 @@ std::string nameOf(const Texture* texture) {
     return std::to_string(texture->glName);
 }
 
-TEST_F(Scene, PaintsBackToFrontWithTheDuskOverEverything) {
+TEST_F(Scene, PaintsBackToFrontWithTheDuskOverEverythingOnceItShows) {
     destroyAll(game.shadows);
     destroyAll(game.snow->flakes);
+    const std::vector<std::string> landscape = {
+        nameOf(game.sky.texture),        nameOf(game.sun.texture),
+        nameOf(game.background.texture), nameOf(game.leftTree.texture),
+        nameOf(game.rightTree.texture),  nameOf(game.magnifier.texture)};
+
+    // Still transparent at the start: the tint is left out.
     takeCalls();
     renderCache = RenderCache();
     game.draw();
-    EXPECT_THAT(layers(), ElementsAre(nameOf(game.sky.texture), nameOf(game.sun.texture),
-                                      nameOf(game.background.texture),
-                                      nameOf(game.leftTree.texture), nameOf(game.rightTree.texture),
-                                      nameOf(game.magnifier.texture), "none"));
+    EXPECT_EQ(layers(), landscape);
+
+    frameAtProgress(0.6);
+    destroyAll(game.snow->flakes);
+    takeCalls();
+    game.draw();
+    std::vector<std::string> withDusk = landscape;
+    withDusk.push_back("none");
+    EXPECT_EQ(layers(), withDusk);
 }
 
 TEST_F(Scene, EntitiesGoBetweenTheTreesAndTheGlassAndTheRayUnderTheSnow) {
@@ -204,7 +215,7 @@ TEST_F(Scene, EntitiesGoBetweenTheTreesAndTheGlassAndTheRayUnderTheSnow) {
                             ring, // two ripples out at half a second, two still hidden
                             nameOf(game.icicles[0]->texture), nameOf(game.drops[0]->texture),
                             nameOf(game.caughtFish[0]->texture), nameOf(game.magnifier.texture),
-                            "ray", nameOf(game.snow->flakes[0]->texture), "none"));
+                            "ray", nameOf(game.snow->flakes[0]->texture)));
 }
 
 } // namespace
