@@ -4,6 +4,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 using ::testing::ElementsAre;
 
 namespace {
@@ -15,46 +18,48 @@ Camera orthographicCamera() {
     return result;
 }
 
-TEST(CameraReshape, At800By600MapsOneCanvasUnitToOnePixelAroundTheCentre) {
-    resetFakeGl();
-    Camera canvas = orthographicCamera();
-    canvas.reshape(800, 600);
-    EXPECT_THAT(takeCalls(),
-                ElementsAre("glutReshapeWindow(800, 600)", "glViewport(0, 0, 800, 600)",
-                            "glMatrixMode(GL_PROJECTION)", "glLoadIdentity()",
-                            "glOrtho(0, 800, 0, 600, 0, 100)", "glMatrixMode(GL_MODELVIEW)",
-                            "glLoadIdentity()", "glTranslatef(400, 300, -50)",
-                            "glTranslatef(0.375, 0.375, 0)", "glScalef(1, 1, 1)"));
-    EXPECT_EQ(canvas.width, 800);
-    EXPECT_EQ(canvas.height, 600);
-    EXPECT_DOUBLE_EQ(canvas.aspect, 800.0 / 600.0);
+// What reshape asks of GLUT and OpenGL for the orthographic canvas, given the
+// width it keeps, the 4:3 height it pins, and the texts of the centre
+// translation and the scale.
+std::vector<std::string> orthographicReshape(const int width, const int height,
+                                             const std::string& centre, const std::string& scale) {
+    const std::string size = std::to_string(width) + ", " + std::to_string(height);
+    return {"glutReshapeWindow(" + size + ")",
+            "glViewport(0, 0, " + size + ")",
+            "glMatrixMode(GL_PROJECTION)",
+            "glLoadIdentity()",
+            "glOrtho(0, " + std::to_string(width) + ", 0, " + std::to_string(height) + ", 0, 100)",
+            "glMatrixMode(GL_MODELVIEW)",
+            "glLoadIdentity()",
+            "glTranslatef(" + centre + ", -50)",
+            "glTranslatef(0.375, 0.375, 0)",
+            "glScalef(" + scale + ", 1)"};
 }
 
-TEST(CameraReshape, AnOddWidthTruncatesTheCentreAndPinsTheHeight) {
-    resetFakeGl();
-    Camera canvas = orthographicCamera();
-    canvas.reshape(801, 333);
-    EXPECT_THAT(takeCalls(),
-                ElementsAre("glutReshapeWindow(801, 600)", "glViewport(0, 0, 801, 600)",
-                            "glMatrixMode(GL_PROJECTION)", "glLoadIdentity()",
-                            "glOrtho(0, 801, 0, 600, 0, 100)", "glMatrixMode(GL_MODELVIEW)",
-                            "glLoadIdentity()", "glTranslatef(400, 300, -50)",
-                            "glTranslatef(0.375, 0.375, 0)", "glScalef(1.00125, 1, 1)"));
-    EXPECT_EQ(canvas.height, 600);
-}
-
-TEST(CameraReshape, AWideWindowBecomesFourByThreeAndScalesTheCanvas) {
-    resetFakeGl();
-    Camera canvas = orthographicCamera();
-    canvas.reshape(1000, 400);
-    EXPECT_THAT(takeCalls(),
-                ElementsAre("glutReshapeWindow(1000, 750)", "glViewport(0, 0, 1000, 750)",
-                            "glMatrixMode(GL_PROJECTION)", "glLoadIdentity()",
-                            "glOrtho(0, 1000, 0, 750, 0, 100)", "glMatrixMode(GL_MODELVIEW)",
-                            "glLoadIdentity()", "glTranslatef(500, 375, -50)",
-                            "glTranslatef(0.375, 0.375, 0)", "glScalef(1.25, 1.25, 1)"));
-    EXPECT_EQ(canvas.width, 1000);
-    EXPECT_EQ(canvas.height, 750);
+TEST(CameraReshape, KeepsTheWidthPinsAFourByThreeHeightAndScalesTheCanvasToIt) {
+    struct Case {
+        int askedWidth;
+        int askedHeight;
+        int height;
+        const char* centre;
+        const char* scale;
+    };
+    const Case cases[] = {
+        {800, 600, 600, "400, 300", "1, 1"},       // one canvas unit to one pixel
+        {801, 333, 600, "400, 300", "1.00125, 1"}, // the centre truncates to whole pixels
+        {1000, 400, 750, "500, 375", "1.25, 1.25"},
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.askedWidth);
+        resetFakeGl();
+        Camera canvas = orthographicCamera();
+        canvas.reshape(each.askedWidth, each.askedHeight);
+        EXPECT_EQ(takeCalls(),
+                  orthographicReshape(each.askedWidth, each.height, each.centre, each.scale));
+        EXPECT_EQ(canvas.width, each.askedWidth);
+        EXPECT_EQ(canvas.height, each.height);
+        EXPECT_DOUBLE_EQ(canvas.aspect, static_cast<double>(each.askedWidth) / each.height);
+    }
 }
 
 TEST(CameraReshape, AnEmptyWindowChangesNothing) {
