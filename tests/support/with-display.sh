@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Runs a command with a private virtual X display (Xvfb, Mesa's software
 # OpenGL) and takes the display down afterwards, whatever the command did.
+# -noreset: a server left without clients would otherwise reset, and a
+# program connecting in that moment would find no display.
 set -u
 fdfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fdfile" >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do
     [ -s "$fdfile" ] && break

@@ -1,5 +1,6 @@
-// The least a GLUT program can do to show a frame, in the same kind of
-// window as the game: the floor under the game's start-up time.
+// The least a GLUT program can do to show frames, in the same kind of
+// window as the game, drawing as often as GLUT lets it: the floor under the
+// game's start-up time and the ceiling over its frame rate.
 #include <GL/freeglut.h>
 
 static void clearAndSwap() {
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     glutInitWindowSize(800, 600);
     glutCreateWindow("Empty GLUT window");
     glutDisplayFunc(clearAndSwap);
+    glutIdleFunc(glutPostRedisplay);
     glutMainLoop();
     return 0;
 }
