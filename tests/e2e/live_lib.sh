@@ -12,6 +12,7 @@ console=""
 game_pid=""
 game_window=""
 game_began=""
+game_began_earliest=""
 clock_speed=1
 failures=0
 
@@ -192,15 +193,16 @@ enter_game() {
         fail "the first click did not bring the instructions"
         return 1
     fi
+    game_began_earliest=$(real_now)
     xdotool click 1
     if ! keep_trying 10 has_line "Loaded loop ding"; then
         fail "the second click did not start the live game"
         return 1
     fi
-    # The game started its clock as it loaded its sounds, and prints nothing
-    # more until something happens on the lake: the console's time of change
-    # is when the game began. xdotool's own return comes later on a busy
-    # machine, by a tenth of a second or more.
+    # The game started its clock just before it loaded its sounds, and prints
+    # nothing more until something happens on the lake: the console's time of
+    # change is when the game began, late by the time the loading took.
+    # xdotool's own return comes later still on a busy machine.
     game_began=$(stat -c %.6Y "$console")
 }
 
@@ -241,10 +243,12 @@ pointer_for() {
 # --- Screenshots -------------------------------------------------------------
 
 # Takes a screenshot of the game window into the run folder, keeping a copy
-# when a folder for them was given.
+# when a folder for them was given. import waits forever for a window that
+# has gone, so it is only asked while the game runs, and not for long.
 screenshot() {
     local name=$1
-    import -window "$game_window" "$run_folder/$name.png" 2>/dev/null || return 1
+    game_running || return 1
+    timeout 20 import -window "$game_window" "$run_folder/$name.png" 2>/dev/null || return 1
     if [ -n "$shots_folder" ]; then
         mkdir -p "$shots_folder" && cp "$run_folder/$name.png" "$shots_folder/"
     fi
@@ -266,9 +270,14 @@ difference_between() {
     compare -metric RMSE "$1" "$2" null: 2>&1 | sed -n 's/.*(\(.*\)).*/\1/p'
 }
 
-# True when a number is below another (both may have fractions).
+# True when a number is below another (both may have fractions). Anything
+# that is not a number, such as the empty answer of a failed measurement, is
+# below nothing and has nothing below it.
 less_than() {
-    awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'
+    awk -v a="$1" -v b="$2" 'BEGIN {
+        number = "^-?[0-9]+([.][0-9]*)?([eE][-+]?[0-9]+)?$"
+        exit !(a ~ number && b ~ number && a + 0 < b + 0)
+    }'
 }
 
 # Waits up to ten seconds for the game to end and checks its exit status.
