@@ -9,8 +9,8 @@ need_display "$@"
 drips='drip[0-4]'
 drop_spacing=0.66
 
-make_run_folder
-start_game || finish
+make_live_run_folder
+start_live_game || finish
 enter_game || finish
 size_is 800x600 || fail "the window is $(window_size), and the aiming below assumes 800x600"
 
@@ -49,9 +49,11 @@ read -r melt_x melt_y < <(pointer_for "$icicle_x" "$target_y" "$(game_seconds)")
 xdotool mousemove --window "$game_window" "$melt_x" "$melt_y"
 hold_ended=$(real_now)
 echo "icicle at x $icicle_x from y $icicle_top; pointer moved to ($melt_x, $melt_y)"
+landed=""
 if wait_for_play break 5 "the light held on the icicle"; then
     # It falls onto the ice: a splash, or a fish caught under it.
     if wait_for_play 'plop|ding' 5 "the broken icicle falling"; then
+        landed=yes
         [ "$(first_play_line 'plop|ding')" -gt "$(first_play_line break)" ] ||
             fail "the icicle landed before it broke"
         echo "the icicle caught $(plays_of ding) fish"
@@ -59,14 +61,20 @@ if wait_for_play break 5 "the light held on the icicle"; then
 fi
 xdotool mouseup 1
 
-# Every drop made on the branch has landed by now, each with one drip; they
-# came at most one per drop spacing while the light stayed there.
-sleep 1.5
+# Every drop made on the branch has dripped by now, one drip each: a drop
+# reaches the ice within 1.4 s, and the icicle took a second of light and its
+# fall. They came at most one per drop spacing while the light stayed there.
+[ -n "$landed" ] || sleep 1.5
 drip_count=$(plays_of "$drips")
 most=$(awk -v began="$hold_began" -v ended="$hold_ended" -v spacing="$drop_spacing" \
     'BEGIN { print int((ended - began) / spacing) + 2 }')
 [ "$drip_count" -ge 3 ] || fail "only $drip_count drop(s) dripped in 4.5 s of light on the branch"
 [ "$drip_count" -le "$most" ] || fail "$drip_count drops dripped, more than one per $drop_spacing s (at most $most)"
+
+# With the button released, the glass back over the branch melts nothing.
+xdotool mousemove --window "$game_window" "$branch_x" "$branch_y"
+sleep 2.5
+[ "$(plays_of "$drips")" -eq "$drip_count" ] || fail "drops fell after the button was released"
 
 # The game goes on after the landing, and still paints the whole scene.
 game_running || fail "the game ended after the icicle landed"

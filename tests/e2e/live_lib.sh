@@ -4,88 +4,29 @@
 # background music: every effect the game plays then prints the sound bank's
 # ERROR lines, so the console tells the test what happened on the lake.
 # Every wait is bounded, so a broken game fails the test instead of hanging.
-set -u
+#
+# The general helpers (failing, waiting, stopping the game, clean-up) come
+# from lib.sh, shared with the title screen tests.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-build_dir=${BRUMALO_BUILD_DIR:?the build folder that holds brumalo, img and sounds}
-run_folder=""
 console=""
-game_pid=""
-game_window=""
 game_began=""
 game_began_earliest=""
 clock_speed=1
-failures=0
 
 # Screenshots stay in the run folder unless BRUMALO_E2E_SHOTS names a folder
 # to keep them in, for a person to look at.
 shots_folder=${BRUMALO_E2E_SHOTS:-}
 
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-
-# Runs the calling script again under its own virtual display.
-need_display() {
-    if [ -z "${BRUMALO_E2E_DISPLAY:-}" ]; then
-        BRUMALO_E2E_DISPLAY=1 exec "${WITH_DISPLAY:?}" bash "$0" "$@"
-    fi
-}
-
 # A fresh run folder: the game and its pictures, and of the sounds only the
 # background music.
-make_run_folder() {
+make_live_run_folder() {
     run_folder=$(mktemp -d "${TMPDIR:-/tmp}/brumalo-live.XXXXXX")
     console="$run_folder/stdout.txt"
     ln -s "$build_dir/brumalo" "$run_folder/brumalo"
     ln -s "$build_dir/img" "$run_folder/img"
     mkdir "$run_folder/sounds"
     cp "$build_dir/sounds/bg.mp3" "$run_folder/sounds/"
-}
-
-game_running() {
-    [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null
-}
-
-game_ended() {
-    ! game_running
-}
-
-# Runs a check every tenth of a second until it passes, for at most the given
-# seconds; gives up at once if the game has ended.
-keep_trying() {
-    local deadline=$((SECONDS + $1))
-    shift
-    while ! "$@"; do
-        if [ "$SECONDS" -ge "$deadline" ] || ! game_running; then
-            return 1
-        fi
-        sleep 0.1
-    done
-}
-
-# Once the sound layer is up the game does not answer SIGTERM, so a game that
-# ignores the polite request gets the blunt one.
-stop_game() {
-    if game_running; then
-        kill "$game_pid" 2>/dev/null
-        keep_trying 2 game_ended
-        kill -KILL "$game_pid" 2>/dev/null
-        wait "$game_pid" 2>/dev/null
-    fi
-    game_pid=""
-}
-
-clean_up() {
-    stop_game
-    [ -n "$run_folder" ] && rm -rf "$run_folder"
-    run_folder=""
-}
-trap clean_up EXIT
-
-window_found() {
-    game_window=$(xdotool search --onlyvisible --name '^Brumalo$' 2>/dev/null | head -n1)
-    [ -n "$game_window" ]
 }
 
 # Finds libfaketime wherever this machine's architecture keeps it.
@@ -96,7 +37,7 @@ faketime_library() {
 # Starts the game from the run folder and waits up to fifteen seconds for its
 # window. With a number, the game's clock (and only the game's: Xvfb and
 # xdotool keep real time) runs that many times faster than the real one.
-start_game() {
+start_live_game() {
     clock_speed=${1:-1}
     local speed_up=()
     if [ "$clock_speed" != 1 ]; then
@@ -113,31 +54,8 @@ start_game() {
     game_window=""
     keep_trying 15 window_found && return 0
     fail "the game window never showed; its output was:"
-    cat "$run_folder/stdout.txt" "$run_folder/stderr.txt" >&2
+    show_output
     return 1
-}
-
-# Prints the window's size as WIDTHxHEIGHT.
-window_size() {
-    local WIDTH HEIGHT
-    eval "$(xdotool getwindowgeometry --shell "$game_window" | grep -E '^(WIDTH|HEIGHT)=')"
-    echo "${WIDTH}x${HEIGHT}"
-}
-
-size_is() {
-    [ "$(window_size)" = "$1" ]
-}
-
-# Makes sure the game has handled every input sent so far. X hands a client
-# its events in order, so once the game has answered a resize sent after the
-# input, it has seen the input too; the game keeps its window at 4:3, and the
-# height it settles at is its answer. The window ends at 800 by 600 again, so
-# the pointer arithmetic below still holds.
-sync_with_game() {
-    xdotool windowsize "$game_window" 808 100
-    keep_trying 10 size_is 808x606 || return 1
-    xdotool windowsize "$game_window" 800 100
-    keep_trying 10 size_is 800x600
 }
 
 # --- The console -------------------------------------------------------------
@@ -187,7 +105,7 @@ game_seconds() {
 # Two left clicks, as a player would: the splash goes, then the instructions,
 # and the live game begins, loading its sounds.
 enter_game() {
-    xdotool mousemove --window "$game_window" 400 300 windowfocus "$game_window"
+    point_at_game
     xdotool click 1
     if ! keep_trying 10 has_line "Loaded texture ./img/instructions.jpg"; then
         fail "the first click did not bring the instructions"
@@ -278,27 +196,4 @@ less_than() {
         number = "^-?[0-9]+([.][0-9]*)?([eE][-+]?[0-9]+)?$"
         exit !(a ~ number && b ~ number && a + 0 < b + 0)
     }'
-}
-
-# Waits up to ten seconds for the game to end and checks its exit status.
-expect_exit_status() {
-    local wanted=$1 what=$2 status
-    if ! keep_trying 10 game_ended; then
-        fail "$what: the game is still running"
-        stop_game
-        return 1
-    fi
-    wait "$game_pid"
-    status=$?
-    game_pid=""
-    [ "$status" -eq "$wanted" ] || fail "$what: exit status $status, wanted $wanted"
-}
-
-finish() {
-    if [ "$failures" -gt 0 ]; then
-        echo "$failures check(s) failed" >&2
-        exit 1
-    fi
-    echo "all checks passed"
-    exit 0
 }

@@ -12,8 +12,8 @@ need_display "$@"
 speed=4
 lose_line="Loaded texture ./img/lose.jpg"
 
-make_run_folder
-start_game "$speed" || finish
+make_live_run_folder
+start_live_game "$speed" || finish
 enter_game || finish
 
 sleep 0.5
@@ -70,13 +70,18 @@ else
     fail "the test clicked only $early_click game seconds after the loss, too late to tell"
 fi
 
-# The lose picture fills the window: an 800-unit square picture, its top and
-# bottom eighths outside the window.
+# The lose picture fills the window, whatever its size after the check
+# above: a square picture as wide as the window, its top and bottom eighths
+# outside it.
 if screenshot lost; then
-    convert "$run_folder/img/lose.jpg" -resize '800x800!' -gravity center -crop 800x600+0+0 +repage "$(shot expected_lose)"
+    size=$(window_size)
+    width=${size%x*}
+    convert "$run_folder/img/lose.jpg" -resize "${width}x${width}!" -gravity center \
+        -crop "${size}+0+0" +repage "$(shot expected_lose)"
     difference=$(difference_between "$(shot lost)" "$(shot expected_lose)")
     less_than "$difference" 0.15 || fail "the result screen does not show the lose picture (difference $difference)"
-    difference=$(difference_between "$(shot lost)" "$(shot live_start)")
+    convert "$(shot live_start)" -resize "${size}!" "$(shot live_start_resized)"
+    difference=$(difference_between "$(shot lost)" "$(shot live_start_resized)")
     less_than 0.3 "$difference" || fail "the result screen looks like the live game (difference $difference)"
 else
     fail "no screenshot of the result screen"
