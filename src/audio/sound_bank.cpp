@@ -31,13 +31,17 @@ SoundBank::SoundBank() {
 }
 
 void SoundBank::init() {
+    openDevice();
+
+    // Slots start over; the channels of earlier plays stay remembered.
+    emptySlots(*this);
+}
+
+void SoundBank::openDevice() {
     // More hardware voices than any card has: the sound is always mixed in
     // software, the same on every machine.
     FSOUND_SetMinHardwareChannels(1000000);
     FSOUND_Init(44100, 32, 0);
-
-    // Slots start over; the channels of earlier plays stay remembered.
-    emptySlots(*this);
 }
 
 void SoundBank::load(const char* path, const char* name) {

@@ -21,6 +21,11 @@ struct SoundBank {
     // Starts the sound layer and empties every slot (channels are kept).
     void init();
 
+    // Starts the sound layer only. Opening a sound device can take a tenth
+    // of a second, so the title screen does it ahead of the game, and init
+    // then finds the device already open.
+    void openDevice();
+
     // Loads the file into the next slot under `name` and prints "Loaded loop
     // <name>", whether or not the file loaded.
     void load(const char* path, const char* name);

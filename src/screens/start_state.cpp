@@ -26,6 +26,10 @@ void StartState::draw() {
 
 void StartState::update() {
     if (picturesReady >= static_cast<int>(std::size(pictures::liveGame))) {
+        if (!soundReady) {
+            liveMode.sounds.openDevice();
+            soundReady = true;
+        }
         return;
     }
     getTexture(pictures::liveGame[picturesReady]);

@@ -18,8 +18,10 @@ class StartState : public State {
     Sprite sprite;
     int instructionsShown = 0;
     // How many of the live game's pictures are loaded ahead, one a frame
-    // while the player reads, so that starting the game does not stall.
+    // while the player reads, and then whether the sound device is open, so
+    // that starting the game does not stall.
     int picturesReady = 0;
+    bool soundReady = false;
 };
 
 extern StartState startState;

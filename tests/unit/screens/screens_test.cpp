@@ -16,6 +16,8 @@ class TitleScreen : public ::testing::Test {
   protected:
     void SetUp() override {
         startFreshProcess();
+        startState.picturesReady = 0;
+        startState.soundReady = false;
         ::testing::internal::CaptureStdout();
         switchState(&startState);
     }
@@ -75,9 +77,13 @@ TEST_F(TitleScreen, LoadsTheGamesPicturesOneAFrameWhileThePlayerReads) {
     ::testing::internal::CaptureStdout();
     startState.update();
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Loaded texture ./img/bg.png\n");
-    for (int frame = 0; frame < 30; ++frame) {
+    for (int frame = 0; frame < 11; ++frame) {
         startState.update();
     }
+    EXPECT_FALSE(startState.soundReady); // the pictures come first
+    startState.update();
+    startState.update();
+    EXPECT_TRUE(startState.soundReady);
     EXPECT_EQ(startState.picturesReady, 12);
     for (const char* path : pictures::liveGame) {
         EXPECT_TRUE(textureCache.count(path)) << path;
