@@ -58,7 +58,7 @@ class LiveMode : public State {
   private:
     void destroyEntities();
     void catchShadowsUnder(const Icicle& icicle);
-    void focusLight();
+    void focusLight(float now);
 };
 
 extern LiveMode liveMode;

@@ -187,7 +187,7 @@ void LiveMode::update() {
 
     // 10. The focused light, while the button is held.
     if (rayOn) {
-        focusLight();
+        focusLight(now);
     }
 }
 
@@ -210,9 +210,7 @@ void LiveMode::catchShadowsUnder(const Icicle& icicle) {
     }
 }
 
-void LiveMode::focusLight() {
-    const float now = nowSeconds();
-
+void LiveMode::focusLight(const float now) {
     // The beam: from the sun through the lens, which spans 5 to 25 units
     // above the glass's centre, to a point 40 units beyond the lens centre.
     const Vec3 glass = magnifier.position;
