@@ -1,4 +1,5 @@
 #include "app/frame.h"
+#include "app/language.h"
 
 #include <X11/Xlib.h>
 
@@ -23,6 +24,8 @@ static bool displayReachable(const int argc, char** argv) {
 }
 
 int main(int argc, char** argv) {
+    // The player's language decides which folder the pictures come from.
+    enterLanguageFolder();
     if (!displayReachable(argc, argv)) {
         const char* name = XDisplayName(nullptr);
         std::fprintf(stderr, "Brumalo needs a graphical display, and none could be opened%s%s%s.\n",

@@ -23,13 +23,27 @@ SOURCE_DIR = os.environ.get(
 BUILD_DIR = os.environ.get("BRUMALO_BUILD_DIR", os.path.join(SOURCE_DIR, "build"))
 IMG_DIR = os.path.join(BUILD_DIR, "img")
 
+# English, the sources' own language, then each translation of po/LINGUAS,
+# whose screens the build makes into lang/<language>/img.
+with open(os.path.join(SOURCE_DIR, "po", "LINGUAS")) as linguas:
+    LANGUAGES = ["en"] + [word for line in linguas if not line.startswith("#") for word in line.split()]
+
 SPRITES = ["bg", "sun", "sky", "tree", "magglass", "fish", "shadow", "ray", "drop", "ring", "icicle", "snowflake"]
 SCREENS = ["splash", "instructions", "win", "lose"]
 
 
-def open_picture(name):
+def open_picture(name, language="en"):
     extension = "jpg" if name in SCREENS else "png"
-    return Image.open(os.path.join(IMG_DIR, "%s.%s" % (name, extension)))
+    folder = IMG_DIR if language == "en" else os.path.join(BUILD_DIR, "lang", language, "img")
+    return Image.open(os.path.join(folder, "%s.%s" % (name, extension)))
+
+
+def screen_source(name, language="en"):
+    """The SVG a screen is rendered from: the source, or the build's copy with
+    a translation merged in."""
+    if language == "en":
+        return os.path.join(SOURCE_DIR, "assets", "img", name + ".svg")
+    return os.path.join(BUILD_DIR, "assets", "img", "screens", "%s.%s.svg" % (name, language))
 
 
 def luminance(rgb):
