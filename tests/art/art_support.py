@@ -23,8 +23,7 @@ SOURCE_DIR = os.environ.get(
 BUILD_DIR = os.environ.get("BRUMALO_BUILD_DIR", os.path.join(SOURCE_DIR, "build"))
 IMG_DIR = os.path.join(BUILD_DIR, "img")
 
-# English, the sources' own language, then each translation of po/LINGUAS,
-# whose screens the build makes into lang/<language>/img.
+# English, the sources' own language, then each translation of po/LINGUAS.
 with open(os.path.join(SOURCE_DIR, "po", "LINGUAS")) as linguas:
     LANGUAGES = ["en"] + [word for line in linguas if not line.startswith("#") for word in line.split()]
 
@@ -32,10 +31,9 @@ SPRITES = ["bg", "sun", "sky", "tree", "magglass", "fish", "shadow", "ray", "dro
 SCREENS = ["splash", "instructions", "win", "lose"]
 
 
-def open_picture(name, language="en"):
+def open_picture(name):
     extension = "jpg" if name in SCREENS else "png"
-    folder = IMG_DIR if language == "en" else os.path.join(BUILD_DIR, "lang", language, "img")
-    return Image.open(os.path.join(folder, "%s.%s" % (name, extension)))
+    return Image.open(os.path.join(IMG_DIR, "%s.%s" % (name, extension)))
 
 
 def screen_source(name, language="en"):
