@@ -31,6 +31,10 @@ install(TARGETS brumalo RUNTIME DESTINATION ${BRUMALO_INSTALL_GAMESDIR})
 # lie in the build folder's img/ and sounds/.
 get_directory_property(builtPictures DIRECTORY assets/img DEFINITION pictureFiles)
 get_directory_property(builtSounds DIRECTORY assets/sounds DEFINITION soundFiles)
+if(NOT builtPictures OR NOT builtSounds)
+  message(FATAL_ERROR "No pictures or no sounds to install: assets/img and assets/sounds "
+                      "must list what they make in pictureFiles and soundFiles.")
+endif()
 install(FILES ${builtPictures} DESTINATION ${BRUMALO_INSTALL_GAMEDATADIR}/img)
 install(FILES ${builtSounds} DESTINATION ${BRUMALO_INSTALL_GAMEDATADIR}/sounds)
 

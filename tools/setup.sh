@@ -34,8 +34,7 @@ install_packages() {
     local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
     export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -qq
-    $sudo apt-get install -y -qq --no-install-recommends "$@"
+    $sudo apt-get update -qq && $sudo apt-get install -y -qq --no-install-recommends "$@"
 }
 
 # One query for every package: the installed ones show as "ii".
