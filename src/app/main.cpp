@@ -1,3 +1,4 @@
+#include "app/data_folder.h"
 #include "app/frame.h"
 
 #include <X11/Xlib.h>
@@ -23,6 +24,11 @@ static bool displayReachable(const int argc, char** argv) {
 }
 
 int main(int argc, char** argv) {
+    // The game's pictures and sounds are opened relative to the data folder,
+    // so it is found and entered before anything else, display included.
+    if (!enterDataFolder(argc > 0 ? argv[0] : nullptr)) {
+        return 1;
+    }
     if (!displayReachable(argc, argv)) {
         const char* name = XDisplayName(nullptr);
         std::fprintf(stderr, "Brumalo needs a graphical display, and none could be opened%s%s%s.\n",
