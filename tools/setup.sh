@@ -1,29 +1,64 @@
 #!/usr/bin/env bash
 # Installs whatever Debian packages are missing, then configures and builds
-# the game into build/ (or the folder given as the first argument).
-# Safe to run again: it installs nothing that is already there and lets
-# CMake rebuild only what changed.
+# the game into build/ (or the folder given as the first argument; further
+# arguments go to CMake). BRUMALO_TARGETS names what to build, everything
+# when unset.
+# Safe to run again: it installs nothing that is already there, configures
+# a build folder only the first time or when its settings change, and lets
+# CMake rebuild only what changed. It prints a line per stage, and a stage's
+# whole output only when that stage fails.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 top="$(cd "$here/.." && pwd)"
 build="${1:-$top/build}"
 shift || true
+build_type="${BUILD_TYPE:-RelWithDebInfo}"
 
-mapfile -t wanted < <(cat "$here"/packages/*.txt | sed -e 's/#.*//' -e 's/[[:space:]]//g' | grep -v '^$' | sort -u)
-missing=()
-for package in "${wanted[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
+log="$(mktemp)"
+trap 'rm -f "$log"' EXIT
+
+# Runs one stage with its output kept aside, and shows that output only if
+# the stage fails.
+stage() {
+    local what=$1
+    shift
+    echo "$what"
+    if ! "$@" >"$log" 2>&1; then
+        cat "$log" >&2
+        echo "Failed: $what" >&2
+        exit 1
     fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo=""
+}
+
+install_packages() {
+    local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
     export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -qq
-    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    $sudo apt-get update -qq && $sudo apt-get install -y -qq --no-install-recommends "$@"
+}
+
+# One query for every package: the installed ones show as "ii".
+mapfile -t wanted < <(cat "$here"/packages/*.txt | sed -e 's/#.*//' -e 's/[[:space:]]//g' | grep -v '^$' | sort -u)
+mapfile -t missing < <(comm -23 <(printf '%s\n' "${wanted[@]}") \
+    <(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' "${wanted[@]}" 2>/dev/null |
+        awk '$1 == "ii" { print $2 }' | sort -u))
+if [ ${#missing[@]} -gt 0 ]; then
+    stage "Installing ${missing[*]}" install_packages "${missing[@]}"
 fi
 
-cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
-cmake --build "$build" -j "$(nproc)"
+# A new build folder uses Ninja, which finds in a moment that nothing needs
+# rebuilding. An existing one keeps its generator and settings unless new
+# ones are asked for; the build itself reconfigures when a CMake file changes.
+cache="$build/CMakeCache.txt"
+if [ ! -f "$cache" ]; then
+    stage "Configuring $build" cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="$build_type" "$@"
+elif [ $# -gt 0 ] || ! grep -qx "CMAKE_BUILD_TYPE:STRING=$build_type" "$cache"; then
+    stage "Configuring $build" cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE="$build_type" "$@"
+fi
+
+if [ -n "${BRUMALO_TARGETS:-}" ]; then
+    read -r -a targets <<<"$BRUMALO_TARGETS"
+    stage "Building ${targets[*]}" cmake --build "$build" -j "$(nproc)" --target "${targets[@]}"
+else
+    stage "Building everything" cmake --build "$build" -j "$(nproc)"
+fi

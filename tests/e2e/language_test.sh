@@ -1,6 +1,6 @@
-# The player's language: the real game, in a folder laid out as the build's,
-# shows the title the build made in the language its environment asks for,
-# and prints the same console lines in every language.
+# The player's language: the real game, in a folder laid out as the build's
+# and installed, shows the title the build made in the language its
+# environment asks for, and prints the same console lines in every language.
 source "$(dirname "$0")/lib.sh"
 need_display "$@"
 
@@ -49,5 +49,11 @@ check_title LANG=de_DE.UTF-8 lang/de/img/splash.jpg img/splash.jpg
 check_title LANGUAGE=fr:de lang/fr/img/splash.jpg lang/de/img/splash.jpg
 check_title LANG=xx_YY.UTF-8 img/splash.jpg lang/de/img/splash.jpg
 check_title LANG=C img/splash.jpg lang/de/img/splash.jpg
+
+# Installed under a scratch prefix and started from a folder with no data.
+cmake --install "$build_dir" --prefix "$run_folder/prefix" >/dev/null || fail "cmake --install failed"
+rm "$run_folder"/{brumalo,img,sounds,lang}
+ln -s "$run_folder/prefix/games/brumalo" "$run_folder/brumalo"
+check_title LANG=de_DE.UTF-8 lang/de/img/splash.jpg img/splash.jpg
 
 finish
