@@ -2,6 +2,7 @@
 # its games:
 #   games/brumalo                               the program
 #   share/games/brumalo/img, .../sounds         its pictures and sounds
+#   share/games/brumalo/lang/<language>         the screens in each language
 #   share/applications, share/metainfo          the menu entry, AppStream data
 #   share/icons/hicolor/<size>/apps             the icon
 #   share/man/man6/brumalo.6.gz                 the manual page
@@ -38,11 +39,18 @@ endif()
 install(FILES ${builtPictures} DESTINATION ${BRUMALO_INSTALL_GAMEDATADIR}/img)
 install(FILES ${builtSounds} DESTINATION ${BRUMALO_INSTALL_GAMEDATADIR}/sounds)
 
+# Each language's folder: its four screens, and relative links to the shared
+# pictures and sounds, which stay links in the installed data.
+foreach(language ${BRUMALO_LANGUAGES})
+  install(DIRECTORY ${CMAKE_BINARY_DIR}/lang/${language} DESTINATION ${BRUMALO_INSTALL_GAMEDATADIR}/lang)
+endforeach()
+
 # --- The desktop: menu entry, metadata, icon ---------------------------------
 
-install(FILES ${packagingDir}/${BRUMALO_APP_ID}.desktop
+# Both made with their translations by po/ from templates in packaging/.
+install(FILES ${packagingOut}/${BRUMALO_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${packagingDir}/${BRUMALO_APP_ID}.metainfo.xml
+install(FILES ${packagingOut}/${BRUMALO_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 add_subdirectory(assets/icon)

@@ -1,5 +1,6 @@
 #include "app/data_folder.h"
 #include "app/frame.h"
+#include "app/language.h"
 
 #include <X11/Xlib.h>
 
@@ -25,10 +26,12 @@ static bool displayReachable(const int argc, char** argv) {
 
 int main(int argc, char** argv) {
     // The game's pictures and sounds are opened relative to the data folder,
-    // so it is found and entered before anything else, display included.
+    // so it is found and entered before anything else, display included;
+    // then the player's language picks its folder within.
     if (!enterDataFolder(argc > 0 ? argv[0] : nullptr)) {
         return 1;
     }
+    enterLanguageFolder();
     if (!displayReachable(argc, argv)) {
         const char* name = XDisplayName(nullptr);
         std::fprintf(stderr, "Brumalo needs a graphical display, and none could be opened%s%s%s.\n",

@@ -23,6 +23,10 @@ SOURCE_DIR = os.environ.get(
 BUILD_DIR = os.environ.get("BRUMALO_BUILD_DIR", os.path.join(SOURCE_DIR, "build"))
 IMG_DIR = os.path.join(BUILD_DIR, "img")
 
+# English, the sources' own language, then each translation of po/LINGUAS.
+with open(os.path.join(SOURCE_DIR, "po", "LINGUAS")) as linguas:
+    LANGUAGES = ["en"] + [word for line in linguas if not line.startswith("#") for word in line.split()]
+
 SPRITES = ["bg", "sun", "sky", "tree", "magglass", "fish", "shadow", "ray", "drop", "ring", "icicle", "snowflake"]
 SCREENS = ["splash", "instructions", "win", "lose"]
 
@@ -30,6 +34,14 @@ SCREENS = ["splash", "instructions", "win", "lose"]
 def open_picture(name):
     extension = "jpg" if name in SCREENS else "png"
     return Image.open(os.path.join(IMG_DIR, "%s.%s" % (name, extension)))
+
+
+def screen_source(name, language="en"):
+    """The SVG a screen is rendered from: the source, or the build's copy with
+    a translation merged in."""
+    if language == "en":
+        return os.path.join(SOURCE_DIR, "assets", "img", name + ".svg")
+    return os.path.join(BUILD_DIR, "assets", "img", "screens", "%s.%s.svg" % (name, language))
 
 
 def luminance(rgb):

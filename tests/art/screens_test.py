@@ -1,25 +1,30 @@
 """The four screens keep their lettering where the window shows it, in the
 font the set-up installs."""
 
+import copy
 import os
 import subprocess
 import sys
+import tempfile
 import unittest
 import xml.etree.ElementTree as ElementTree
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from art_support import SCREENS, SOURCE_DIR, luminance, open_picture  # noqa: E402
+from art_support import LANGUAGES, SCREENS, luminance, open_picture, screen_source  # noqa: E402
+from PIL import Image  # noqa: E402
 
 SVG = "{http://www.w3.org/2000/svg}"
+ITS_TRANSLATE = "{http://www.w3.org/2005/11/its}translate"
+ElementTree.register_namespace("", SVG[1:-1])
 # A screen is drawn 800 units square, so its top and bottom 100 units are
 # off the 800 by 600 window; letters keep a further margin from the edge.
 VISIBLE_HALF_HEIGHT = 300
 MARGIN = 12
 
 
-def source(name):
-    return ElementTree.parse(os.path.join(SOURCE_DIR, "assets", "img", name + ".svg")).getroot()
+def source(name, language="en"):
+    return ElementTree.parse(screen_source(name, language)).getroot()
 
 
 def text_elements(root):
@@ -37,23 +42,65 @@ def text_elements(root):
     return found
 
 
+def lettering_box(root, text):
+    """Where rsvg-convert draws one text element, as (left, top, right,
+    bottom) in the screen's units: the screen's styles and that text alone,
+    without its shadow, rendered one pixel a unit."""
+    alone = ElementTree.Element(root.tag, root.attrib)
+    alone.extend(root.findall(SVG + "defs"))
+    alone.append(copy.copy(text))
+    alone[-1].attrib.pop("filter", None)
+    with tempfile.TemporaryDirectory() as folder:
+        svg, png = os.path.join(folder, "text.svg"), os.path.join(folder, "text.png")
+        ElementTree.ElementTree(alone).write(svg)
+        subprocess.run(["rsvg-convert", "--width", "800", "--height", "800", "--output", png, svg], check=True)
+        box = Image.open(png).getchannel("A").getbbox()
+    return tuple(edge - 400 for edge in box) if box else None
+
+
+def panel_around(root, x, y):
+    """What lettering at (x, y) must keep inside: the smallest rectangle of the
+    screen around that point, less its rounded corners at the sides, within
+    the visible band."""
+    band = (-400 + MARGIN, -VISIBLE_HALF_HEIGHT + MARGIN, 400 - MARGIN, VISIBLE_HALF_HEIGHT - MARGIN)
+    panel, smallest = band, float("inf")
+    for rect in root.iter(SVG + "rect"):
+        left, top = float(rect.get("x")), float(rect.get("y"))
+        right, bottom = left + float(rect.get("width")), top + float(rect.get("height"))
+        if left <= x <= right and top <= y <= bottom and (right - left) * (bottom - top) < smallest:
+            inset = max(MARGIN, float(rect.get("rx", 0)))
+            panel, smallest = (left + inset, top, right - inset, bottom), (right - left) * (bottom - top)
+    return (max(panel[0], band[0]), max(panel[1], band[1]), min(panel[2], band[2]), min(panel[3], band[3]))
+
+
 class Lettering(unittest.TestCase):
     def test_every_screen_has_lettering(self):
         for name in SCREENS:
             with self.subTest(screen=name):
                 self.assertTrue(text_elements(source(name)))
 
-    def test_lettering_stays_inside_the_visible_band(self):
+    def test_every_language_keeps_its_lettering_inside_its_panel_and_the_visible_band(self):
+        for language in LANGUAGES:
+            for name in SCREENS:
+                root = source(name, language)
+                for element, transformed in text_elements(root):
+                    with self.subTest(language=language, screen=name, text="".join(element.itertext())):
+                        self.assertFalse(transformed, "place lettering by x and y only, so it can be checked")
+                        box = lettering_box(root, element)
+                        x, y = float(element.get("x")), float(element.get("y"))
+                        panel = left, top, right, bottom = panel_around(root, x, y)
+                        inside = box and left <= box[0] and top <= box[1] and box[2] <= right and box[3] <= bottom
+                        self.assertTrue(inside, "drawn over %s, must keep inside %s: reword it shorter" % (box, panel))
+
+    def test_every_translation_says_every_line_in_its_language(self):
         for name in SCREENS:
-            for element, transformed in text_elements(source(name)):
-                text = "".join(element.itertext()).strip()
-                with self.subTest(screen=name, text=text):
-                    self.assertFalse(transformed, "place lettering by x and y only, so it can be checked")
-                    baseline = float(element.get("y"))
-                    size = float(element.get("font-size"))
-                    # The view box is 800 wide, centred, SVG y down.
-                    self.assertGreaterEqual(baseline - size, -VISIBLE_HALF_HEIGHT + MARGIN)
-                    self.assertLessEqual(baseline + 0.3 * size, VISIBLE_HALF_HEIGHT - MARGIN)
+            english = text_elements(source(name))
+            for language in LANGUAGES[1:]:
+                translated = text_elements(source(name, language))
+                for (original, _), (text, _) in zip(english, translated):
+                    if original.get(ITS_TRANSLATE) != "no":
+                        with self.subTest(language=language, screen=name, text=original.text):
+                            self.assertNotEqual(text.text, original.text, "untranslated in po/%s.po" % language)
 
     def test_screens_name_only_the_installed_font(self):
         families = set()

@@ -30,7 +30,8 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 
-(cd "$run_folder/elsewhere" && exec env SDL_AUDIODRIVER=dummy "$prefix/games/brumalo" \
+# In English, whatever the desktop's language, so that it opens img/'s screens.
+(cd "$run_folder/elsewhere" && exec env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG SDL_AUDIODRIVER=dummy "$prefix/games/brumalo" \
     >"$run_folder/stdout.txt" 2>"$run_folder/stderr.txt") &
 game_pid=$!
 keep_trying 15 window_found || { fail "the game window never showed"; show_output; finish; }

@@ -1,7 +1,9 @@
 # Installed into a scratch prefix, the menu entry and the AppStream metadata
-# pass their validators and name each other, the entry starts the installed
-# program, and its icon is installed in the hicolor theme, scalable and at
-# each pixel size.
+# pass their validators, with their translations, and name each other, the
+# entry starts the installed program, and its icon is installed in the
+# hicolor theme, scalable and at each pixel size. Every language's folder
+# shares the other pictures and the sounds through relative links that stay
+# inside the data.
 source "$(dirname "$0")/../e2e/lib.sh"
 
 run_folder=$(mktemp -d "${TMPDIR:-/tmp}/brumalo-layout.XXXXXX")
@@ -30,6 +32,14 @@ for size in 48 128 256; do
     picture="$share/icons/hicolor/${size}x${size}/apps/$icon.png"
     [ "$(identify -format '%wx%h' "$picture" 2>/dev/null)" = "${size}x${size}" ] ||
         fail "no ${size}x${size} icon named $icon"
+done
+
+data=$(realpath "$share/games/brumalo")
+for language in $(grep -v '^#' "${BRUMALO_SOURCE_DIR:?}/po/LINGUAS"); do
+    grep -q "^Comment\[$language\]=" "$entry" || fail "the menu entry has no $language comment"
+    for link in "$data/lang/$language/sounds" "$data/lang/$language"/img/*.png; do
+        [[ $(readlink "$link") != /* && $(realpath -e "$link") == "$data"/* ]] || fail "$link leads out of the data"
+    done
 done
 
 finish

@@ -18,7 +18,7 @@ for library in libdevil1c2 libglut libsdl2-mixer; do
 done
 
 dpkg-deb -c "$deb" >"$run_folder/contents.txt"
-for file in ./usr/games/brumalo ./usr/share/games/brumalo/img/splash.jpg ./usr/share/games/brumalo/sounds/bg.mp3; do
+for file in ./usr/games/brumalo ./usr/share/games/brumalo/{img,lang/ru/img}/splash.jpg ./usr/share/games/brumalo/sounds/bg.mp3; do
     grep -q " $file\$" "$run_folder/contents.txt" || fail "the package lacks $file"
 done
 

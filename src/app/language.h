@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The settings that choose a program's language under gettext's rules, each
+// empty when unset.
+struct LocaleSettings {
+    std::string language;   // LANGUAGE: a colon-separated list, most wanted first
+    std::string lcAll;      // LC_ALL
+    std::string lcMessages; // LC_MESSAGES
+    std::string lang;       // LANG
+};
+
+// The folder, relative to the data folder, whose pictures speak the first
+// wanted language among `translated` (the names of the folders under lang/),
+// such as "lang/pt_BR"; empty for English, the pictures' own language.
+std::string languageFolder(const LocaleSettings& settings,
+                           const std::vector<std::string>& translated);
+
+// Reads the settings from the environment and changes into the chosen
+// language's folder under ./lang, if any. The game keeps opening its pictures
+// and sounds as ./img and ./sounds, so this must run before anything loads.
+void enterLanguageFolder();
