@@ -68,6 +68,15 @@ TEST_F(Clock, TheSunSinksAndGrowsWhileTheDuskFadesInAndDarkens) {
     EXPECT_FLOAT_EQ(game.duskOverlay.colour[3], 0.66f);
 }
 
+TEST_F(Clock, TheSunsHeightAndSizeAreWorkedOutInSinglePrecision) {
+    // 13.863 s in, where double precision would round to 282.671234 and
+    // 113.086754 instead.
+    elapsedMs = 23843;
+    frame(20);
+    EXPECT_EQ(game.sun.position.y, 282.671265f);
+    EXPECT_EQ(game.sun.scale.y, 113.086746f);
+}
+
 using Focus = LiveGame;
 
 TEST_F(Focus, AtDawnTheGlassAbove320By125FocusesOntoTheFirstBranch) {
