@@ -69,15 +69,4 @@ TEST_F(SwitchState, AnEnterThatAnswersFalseStillBecomesCurrent) {
     EXPECT_EQ(currentState, &second);
 }
 
-TEST(StateDefaults, AcceptEveryHandoverAndIgnoreInput) {
-    State plain("plain");
-    EXPECT_TRUE(plain.enter(nullptr));
-    EXPECT_TRUE(plain.leave(&plain));
-    EXPECT_TRUE(plain.finish(&plain));
-    plain.mouse(0, 1, 10, 10);
-    plain.keyDown('a', 0, 0);
-    plain.specialDown(1, 0, 0);
-    EXPECT_STREQ(plain.name, "plain");
-}
-
 } // namespace

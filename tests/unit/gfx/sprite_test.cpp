@@ -47,22 +47,6 @@ class SpriteDrawing : public ::testing::Test {
     Sprite plain; // no texture at all
 };
 
-TEST_F(SpriteDrawing, DrawsTheSharedQuadThroughItsTransformInOrder) {
-    lake.position = {100, -20, 3};
-    lake.rotation = 30;
-    lake.pivot = {0, 10, 0};
-    lake.scale = {64, 32, 1};
-    lake.colour[3] = 0.5f;
-    lake.draw();
-    EXPECT_THAT(takeCalls(),
-                ElementsAre("glEnable(GL_TEXTURE_2D)", "glBindTexture(GL_TEXTURE_2D, 1)",
-                            "glEnable(GL_BLEND)",
-                            "glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA)", "glPushMatrix()",
-                            "glColor4fv(1, 1, 1, 0.5)", "glTranslatef(100, -20, 3)",
-                            "glRotatef(30, 0, 0, 1)", "glTranslatef(0, 10, 0)",
-                            "glScalef(64, 32, 1)", "glCallList(1)", "glPopMatrix()"));
-}
-
 TEST_F(SpriteDrawing, TheSameStateTwiceMakesNoStateCalls) {
     lake.draw();
     stateChanges();
@@ -105,21 +89,6 @@ TEST_F(SpriteDrawing, AHiddenSpriteTouchesNothing) {
     EXPECT_THAT(takeCalls(), IsEmpty());
     EXPECT_EQ(renderCache.boundTexture, before.boundTexture);
     EXPECT_EQ(renderCache.blendEnabled, before.blendEnabled);
-}
-
-TEST_F(SpriteDrawing, ATextureWindowWrapsTheQuadInTheTextureMatrix) {
-    lake.draw();
-    takeCalls();
-    lake.texWindow = 1;
-    lake.texOffset[0] = 0.5f;
-    lake.texScale[0] = 0.5f;
-    lake.draw();
-    EXPECT_THAT(takeCalls(),
-                ElementsAre("glPushMatrix()", "glColor4fv(1, 1, 1, 1)", "glTranslatef(0, 0, 0)",
-                            "glRotatef(0, 0, 0, 1)", "glTranslatef(0, 0, 0)", "glScalef(1, 1, 1)",
-                            "glMatrixMode(GL_TEXTURE)", "glPushMatrix()", "glLoadIdentity()",
-                            "glTranslatef(0.5, 0, 0)", "glScalef(0.5, 1, 0)", "glCallList(1)",
-                            "glPopMatrix()", "glMatrixMode(GL_MODELVIEW)", "glPopMatrix()"));
 }
 
 TEST(SpriteSetUp, TheFirstSpriteWithAContextBuildsTheQuadAndLaterOnesShareIt) {
