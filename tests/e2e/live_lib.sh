@@ -131,31 +131,18 @@ sleep_until_game_second() {
 }
 
 # --- Aiming the light ----------------------------------------------------------
-# The pointer arithmetic of an 800 by 600 window, where a canvas unit is a
-# pixel: the glass's centre is 20 units above the pointer, the lens centre 15
-# above that, and the light comes to a point 40 units beyond the lens centre
-# on the line from the sun, which sinks from (0, 300) by 1.25 units a second.
+# The same arithmetic the unit tests aim with, for an 800 by 600 window.
 
 # Prints the focus "x y" on the canvas for the pointer at a window pixel, at a
 # game time in seconds.
 focus_of() {
-    awk -v px="$1" -v py="$2" -v t="$3" 'BEGIN {
-        lensX = px - 400; lensY = 320 - py + 15; sunY = 300 - 1.25 * t
-        dx = lensX; dy = lensY - sunY; d = sqrt(dx * dx + dy * dy)
-        printf "%.2f %.2f\n", lensX + 40 * dx / d, lensY + 40 * dy / d
-    }'
+    "$build_dir/tests/brumalo_aim" focus "$1" "$2" "$3"
 }
 
 # Prints the window pixel "x y" to put the pointer on so that the light
-# focuses at a canvas point, at a game time in seconds. The lens lies on the
-# line from the sun to that point, 40 units short of it.
+# focuses at a canvas point, at a game time in seconds.
 pointer_for() {
-    awk -v fx="$1" -v fy="$2" -v t="$3" 'BEGIN {
-        sunY = 300 - 1.25 * t
-        dx = fx; dy = fy - sunY; d = sqrt(dx * dx + dy * dy)
-        lensX = fx - 40 * dx / d; lensY = fy - 40 * dy / d
-        printf "%d %d\n", int(lensX + 400.5), int(335.5 - lensY)
-    }'
+    "$build_dir/tests/brumalo_aim" pointer "$1" "$2" "$3"
 }
 
 # --- Screenshots -------------------------------------------------------------

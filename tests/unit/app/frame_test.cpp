@@ -1,7 +1,7 @@
 #include "app/camera.h"
 #include "app/frame.h"
 #include "app/state.h"
-#include "fake_gl.h"
+#include "fresh_process.h"
 
 #include <GL/freeglut.h>
 #include <gmock/gmock.h>
@@ -44,7 +44,7 @@ struct RecordingState : State {
 class Frame : public ::testing::Test {
   protected:
     void SetUp() override {
-        resetFakeGl();
+        startFreshProcess();
         currentState = &state;
     }
     void TearDown() override { currentState = nullptr; }
@@ -83,7 +83,7 @@ struct TellingState : State {
 
 TEST(FrameDeathTest, EscCtrlQAndAltF4EndTheProgramBeforeTheStateSeesThem) {
     static TellingState telling;
-    resetFakeGl();
+    startFreshProcess();
     currentState = &telling;
     // A plain q first shows that what reaches the state does get told.
     EXPECT_EXIT(
@@ -136,8 +136,7 @@ TEST_F(Frame, WithNoStateOrCameraTheCallbacksDoNothingButTheirOwnWork) {
 }
 
 TEST(FrameClock, MeasuresTheTimeBetweenTicksCappedAt30Milliseconds) {
-    resetFakeGl();
-    lastTickMs = 0;
+    startFreshProcess();
 
     // The first tick measures from GLUT's start.
     fakeGl().elapsedMs = 250;

@@ -1,5 +1,6 @@
 #include "app/camera.h"
 #include "app/frame.h"
+#include "console.h"
 #include "fresh_process.h"
 #include "screens/start_state.h"
 
@@ -18,13 +19,11 @@ namespace {
 // printed.
 std::string startUp() {
     startFreshProcess();
-    camera = Camera();
-    currentCamera = nullptr;
     char program[] = "brumalo";
     char* argv[] = {program, nullptr};
-    ::testing::internal::CaptureStdout();
+    ConsoleCapture console;
     runGame(1, argv);
-    return ::testing::internal::GetCapturedStdout();
+    return console.take();
 }
 
 TEST(StartUp, OpensTheWindowShowsTheTitleThenSetsTheFixedStateAndEntersTheLoop) {
@@ -111,8 +110,7 @@ TEST(SwapControl, SetsAnIntervalOfOneThroughTheFirstExtensionOnOffer) {
         {"GLX_SGI_swap_control", "glXSwapIntervalSGI(1)"},
     };
     for (const Case& each : cases) {
-        resetFakeGl();
-        swapControlAvailable = false;
+        startFreshProcess();
         fakeGl().glxExtensions = each.extensions;
         detectSwapControl();
         EXPECT_THAT(takeCalls(), ElementsAre(each.expectedCall)) << each.extensions;
@@ -121,8 +119,7 @@ TEST(SwapControl, SetsAnIntervalOfOneThroughTheFirstExtensionOnOffer) {
 }
 
 TEST(SwapControl, ChangesNothingWhereNoExtensionOrNoDisplayIsThere) {
-    resetFakeGl();
-    swapControlAvailable = false;
+    startFreshProcess();
     // A longer name that merely contains a known one does not count.
     fakeGl().glxExtensions = "GLX_EXT_swap_control_tear_x GLX_ARB_multisample";
     detectSwapControl();

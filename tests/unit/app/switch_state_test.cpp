@@ -1,4 +1,5 @@
 #include "app/state.h"
+#include "fresh_process.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,7 @@ struct ProbeState : State {
 
 class SwitchState : public ::testing::Test {
   protected:
-    void SetUp() override { currentState = nullptr; }
+    void SetUp() override { startFreshProcess(); }
     void TearDown() override { currentState = nullptr; }
 
     std::vector<std::string> log;

@@ -1,3 +1,4 @@
+#include "console.h"
 #include "fresh_process.h"
 #include "gfx/sprite.h"
 
@@ -21,11 +22,10 @@ class SpriteDrawing : public ::testing::Test {
     void SetUp() override {
         startFreshProcess();
         lake = tree = missing = plain = Sprite(); // builds the quad as list 1
-        ::testing::internal::CaptureStdout();
+        const ConsoleCapture console;
         lake.texture = getTexture(lakePath); // OpenGL name 1
         tree.texture = getTexture(treePath); // OpenGL name 2
         missing.texture = getTexture(missingPath);
-        ::testing::internal::GetCapturedStdout();
         takeCalls();
     }
 
@@ -111,7 +111,7 @@ TEST(SpriteSetUp, TheFirstSpriteWithAContextBuildsTheQuadAndLaterOnesShareIt) {
 
 TEST(SpriteSetUp, ACopySharesItsPictureAndCanTakeAnotherWithoutTouchingTheOriginal) {
     startFreshProcess();
-    ::testing::internal::CaptureStdout();
+    const ConsoleCapture console;
     Sprite original;
     EXPECT_EQ(original.setTexture(lakePath), 1);
     Sprite copy = original;
@@ -119,7 +119,6 @@ TEST(SpriteSetUp, ACopySharesItsPictureAndCanTakeAnotherWithoutTouchingTheOrigin
     EXPECT_EQ(copy.setTexture(treePath), 2);
     EXPECT_EQ(original.texture, getTexture(lakePath));
     EXPECT_EQ(original.setTexture(missingPath), -1);
-    ::testing::internal::GetCapturedStdout();
 }
 
 } // namespace

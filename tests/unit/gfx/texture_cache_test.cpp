@@ -1,3 +1,4 @@
+#include "console.h"
 #include "fresh_process.h"
 #include "gfx/texture_cache.h"
 
@@ -11,11 +12,9 @@ namespace {
 
 class TextureLoading : public ::testing::Test {
   protected:
-    void SetUp() override {
-        startFreshProcess();
-        ::testing::internal::CaptureStdout();
-    }
-    std::string printed() { return ::testing::internal::GetCapturedStdout(); }
+    void SetUp() override { startFreshProcess(); }
+    std::string printed() { return console.take(); }
+    ConsoleCapture console;
 };
 
 // The upload's calls in order are part of the start-up sequence's test.
@@ -54,7 +53,6 @@ TEST_F(TextureLoading, TheImageLibraryStartsOnTheFirstLoadOnly) {
     getTexture(second);
     const auto calls = takeCalls();
     EXPECT_EQ(calls.front(), "ilGenImages(1)");
-    printed();
 }
 
 TEST_F(TextureLoading, TwoStringsWithTheSameTextAreTwoPictures) {
