@@ -1,6 +1,7 @@
 #include "aiming.h"
 #include "game_sounds.h"
 #include "live_game.h"
+#include "random_draws.h"
 #include "screens/end_state.h"
 
 #include <gmock/gmock.h>
@@ -351,6 +352,26 @@ TEST_F(Water, EveryDropThatReachesTheIceDripsOnceAndLeavesOneRing) {
     }
     EXPECT_EQ(drips, 1);
     EXPECT_EQ(game.rings.size(), 1u);
+}
+
+TEST_F(Water, ALandedDropPlaysTheDripOfTheNextDrawModuloFiveThenItsRingRipplesInTheSameFrame) {
+    // Two drops already down on the ice, and no snowflake due this frame, so
+    // the drops make the frame's first draws: 41 and 18467, drips 1 and 2.
+    game.drops.push_back(new Drop(Vec3{-20, -80, 0}));
+    game.drops.push_back(new Drop(Vec3{30, -80, 0}));
+    game.snow->spawnTimer = 0;
+    randomState = 1;
+    console();
+    frame(20);
+
+    EXPECT_THAT(soundsPlayed(console()), ElementsAre("drip1", "drip2"));
+    EXPECT_EQ(randomState, randomStateAfterDraws(2));
+    ASSERT_EQ(game.rings.size(), 2u);
+    EXPECT_EQ(game.rings[0]->ripples[0].position.x, -20);
+    EXPECT_EQ(game.rings[1]->ripples[0].position.x, 30);
+    // The rings' phase comes after the drops': a ring made this frame has
+    // already aged by the frame.
+    EXPECT_EQ(game.rings[0]->age, 0.02f);
 }
 
 TEST_F(Water, RingsGoOnceTheyReachThreeSeconds) {
