@@ -80,11 +80,7 @@ sleep 2.5
 
 # The game goes on after the landing, and still paints the whole scene.
 game_running || fail "the game ended after the icicle landed"
-if screenshot after_landing; then
-    colours=$(colour_count "$(shot after_landing)")
-    [ "$colours" -gt 1000 ] || fail "the window shows only $colours colours after the landing"
-else
-    fail "no screenshot of the window after the landing"
-fi
+wait_for_shot after_landing 10 many_colours ||
+    fail "the window shows only ${last_seen:-no} colours after the landing"
 
 finish

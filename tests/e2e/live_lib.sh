@@ -163,10 +163,53 @@ shot() {
     echo "$run_folder/$1.png"
 }
 
+# Takes screenshots until one passes a check or the seconds run out, since a
+# game that draws slowly can still show an earlier frame just after an event:
+#   wait_for_shot NAME SECONDS CHECK [ARGUMENTS...]
+# runs the check with its arguments and then the shot's path.
+wait_for_shot() {
+    local name=$1 seconds=$2
+    shift 2
+    keep_trying "$seconds" shot_passes "$name" "$@"
+}
+
+shot_passes() {
+    local name=$1
+    shift
+    screenshot "$name" && "$@" "$(shot "$name")"
+}
+
 # How many colours a picture has: a blank or flat window has a handful, the
 # painted scene tens of thousands.
 colour_count() {
     convert "$1" -format '%k' info:
+}
+
+# Checks for wait_for_shot; each keeps what it measured in last_seen.
+many_colours() {
+    last_seen=$(colour_count "$1")
+    less_than 1000 "$last_seen"
+}
+
+# looks_like REFERENCE LIMIT PICTURE: they differ by less than the limit.
+looks_like() {
+    last_seen=$(difference_between "$3" "$1")
+    less_than "$last_seen" "$2"
+}
+
+# differs_from REFERENCE LIMIT PICTURE: they differ by more than the limit.
+differs_from() {
+    last_seen=$(difference_between "$3" "$1")
+    less_than "$2" "$last_seen"
+}
+
+# Makes a screen picture as the window shows it at a size: a square as wide
+# as the window, its top and bottom eighths outside it.
+as_shown() {
+    local picture=$1 size=$2 name=$3
+    local width=${size%x*}
+    convert "$picture" -resize "${width}x${width}!" -gravity center \
+        -crop "${size}+0+0" +repage "$(shot "$name")"
 }
 
 # How far apart two pictures of one size are: the root mean square of their
