@@ -158,7 +158,7 @@ TEST_F(Focus, ABranchCountsBetweenItsEndsOnlyAndWithinTenUnits) {
 TEST_F(Focus, DropsComeStrictlyMoreThan066SecondsApart) {
     pointAt(320, 125);
     press();
-    frame(660); // exactly 0.66 s after the game began: not yet
+    frame(660); // 0.66 s after the game began, as the clock tells it: not yet
     EXPECT_EQ(game.drops.size(), 0u);
     frame(1);
     EXPECT_EQ(game.drops.size(), 1u);
