@@ -73,10 +73,10 @@ window_found() {
     [ -n "$game_window" ]
 }
 
-# Starts the game from the run folder and waits up to fifteen seconds for
-# its window to show.
+# Starts the game from the run folder, with the VAR=value words given added
+# to its environment, and waits up to fifteen seconds for its window to show.
 start_game() {
-    (cd "$run_folder" && exec ./brumalo >stdout.txt 2>stderr.txt) &
+    (cd "$run_folder" && exec env "$@" ./brumalo >stdout.txt 2>stderr.txt) &
     game_pid=$!
     sync_width=800
     game_window=""

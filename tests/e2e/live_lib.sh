@@ -49,13 +49,7 @@ start_live_game() {
         fi
         speed_up=(LD_PRELOAD="$library" FAKETIME="+0 x$clock_speed")
     fi
-    (cd "$run_folder" && exec env SDL_AUDIODRIVER=dummy "${speed_up[@]}" ./brumalo >stdout.txt 2>stderr.txt) &
-    game_pid=$!
-    game_window=""
-    keep_trying 15 window_found && return 0
-    fail "the game window never showed; its output was:"
-    show_output
-    return 1
+    start_game SDL_AUDIODRIVER=dummy "${speed_up[@]}"
 }
 
 # --- The console -------------------------------------------------------------
