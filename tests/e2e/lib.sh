@@ -86,6 +86,17 @@ start_game() {
     return 1
 }
 
+# Prints the game's first console line. The window can show before a slow
+# game has printed it, so it is waited for.
+first_console_line() {
+    keep_trying 10 printed_something
+    head -n1 "$run_folder/stdout.txt"
+}
+
+printed_something() {
+    [ -s "$run_folder/stdout.txt" ]
+}
+
 # Prints the window's size as WIDTHxHEIGHT.
 window_size() {
     local WIDTH="" HEIGHT=""
