@@ -1,6 +1,7 @@
 // The stall the player sees when the game starts: loading its nine sounds.
 // Reports the time of the nine loads and how much memory they add.
 #include "audio/fsound.h"
+#include "game_sounds.h"
 
 #include <benchmark/benchmark.h>
 
@@ -8,12 +9,9 @@
 #include <malloc.h>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
-
-const char* const gameSoundFiles[] = {"bg.mp3",    "drip0.wav", "drip1.wav",
-                                      "drip2.wav", "drip3.wav", "drip4.wav",
-                                      "plop.wav",  "break.wav", "ding.wav"};
 
 std::string soundPath(const char* file) {
     const char* buildDir = std::getenv("BRUMALO_BUILD_DIR");
@@ -39,9 +37,9 @@ double heapMegabytes() {
 void BM_LoadTheNineGameSounds(benchmark::State& state) {
     // No sound card where benchmarks run: mix silently without asking.
     setenv("SDL_AUDIODRIVER", "dummy", 0);
-    std::string paths[9];
-    for (int i = 0; i < 9; ++i) {
-        paths[i] = soundPath(gameSoundFiles[i]);
+    std::vector<std::string> paths;
+    for (const GameSound& sound : gameSounds) {
+        paths.push_back(soundPath(sound.file));
     }
     FSOUND_Init(44100, 32, 0);
 

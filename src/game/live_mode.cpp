@@ -113,5 +113,14 @@ LiveMode::~LiveMode() {
     // The process is ending; the entities go too, so that nothing is left
     // for a leak checker to find.
     destroyEntities();
+
+    // The scene's pictures are let go before the sound device closes.
+    for (Sprite* sprite :
+         {&rightTree, &leftTree, &duskOverlay, &background, &sky, &sun, &magnifier}) {
+        if (sprite->texture) {
+            releaseTexture(sprite->texture);
+            sprite->texture = nullptr;
+        }
+    }
     sounds.close();
 }

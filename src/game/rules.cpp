@@ -101,9 +101,10 @@ void LiveMode::update() {
         return;
     }
 
-    // 3. The sun sinks and grows.
-    sun.position.y = static_cast<float>(300 - 300 * static_cast<double>(progress));
-    const float sunSize = static_cast<float>(105 + 140 * static_cast<double>(progress));
+    // 3. The sun sinks and grows. Its constants are whole numbers, so this
+    // is single-precision arithmetic throughout.
+    sun.position.y = 300 - 300 * progress;
+    const float sunSize = 105 + 140 * progress;
     sun.scale = {sunSize, sunSize, sunSize};
 
     // 4. Dusk: an orange tint fades in from progress 0.55, then darkens to

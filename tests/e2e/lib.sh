@@ -73,10 +73,10 @@ window_found() {
     [ -n "$game_window" ]
 }
 
-# Starts the game from the run folder and waits up to fifteen seconds for
-# its window to show.
+# Starts the game from the run folder, with the VAR=value words given added
+# to its environment, and waits up to fifteen seconds for its window to show.
 start_game() {
-    (cd "$run_folder" && exec ./brumalo >stdout.txt 2>stderr.txt) &
+    (cd "$run_folder" && exec env "$@" ./brumalo >stdout.txt 2>stderr.txt) &
     game_pid=$!
     sync_width=800
     game_window=""
@@ -84,6 +84,17 @@ start_game() {
     fail "the game window never showed; its output was:"
     show_output
     return 1
+}
+
+# Prints the game's first console line. The window can show before a slow
+# game has printed it, so it is waited for.
+first_console_line() {
+    keep_trying 10 printed_something
+    head -n1 "$run_folder/stdout.txt"
+}
+
+printed_something() {
+    [ -s "$run_folder/stdout.txt" ]
 }
 
 # Prints the window's size as WIDTHxHEIGHT.

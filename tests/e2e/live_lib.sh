@@ -49,13 +49,7 @@ start_live_game() {
         fi
         speed_up=(LD_PRELOAD="$library" FAKETIME="+0 x$clock_speed")
     fi
-    (cd "$run_folder" && exec env SDL_AUDIODRIVER=dummy "${speed_up[@]}" ./brumalo >stdout.txt 2>stderr.txt) &
-    game_pid=$!
-    game_window=""
-    keep_trying 15 window_found && return 0
-    fail "the game window never showed; its output was:"
-    show_output
-    return 1
+    start_game SDL_AUDIODRIVER=dummy "${speed_up[@]}"
 }
 
 # --- The console -------------------------------------------------------------
@@ -131,31 +125,18 @@ sleep_until_game_second() {
 }
 
 # --- Aiming the light ----------------------------------------------------------
-# The pointer arithmetic of an 800 by 600 window, where a canvas unit is a
-# pixel: the glass's centre is 20 units above the pointer, the lens centre 15
-# above that, and the light comes to a point 40 units beyond the lens centre
-# on the line from the sun, which sinks from (0, 300) by 1.25 units a second.
+# The same arithmetic the unit tests aim with, for an 800 by 600 window.
 
 # Prints the focus "x y" on the canvas for the pointer at a window pixel, at a
 # game time in seconds.
 focus_of() {
-    awk -v px="$1" -v py="$2" -v t="$3" 'BEGIN {
-        lensX = px - 400; lensY = 320 - py + 15; sunY = 300 - 1.25 * t
-        dx = lensX; dy = lensY - sunY; d = sqrt(dx * dx + dy * dy)
-        printf "%.2f %.2f\n", lensX + 40 * dx / d, lensY + 40 * dy / d
-    }'
+    "$build_dir/tests/brumalo_aim" focus "$1" "$2" "$3"
 }
 
 # Prints the window pixel "x y" to put the pointer on so that the light
-# focuses at a canvas point, at a game time in seconds. The lens lies on the
-# line from the sun to that point, 40 units short of it.
+# focuses at a canvas point, at a game time in seconds.
 pointer_for() {
-    awk -v fx="$1" -v fy="$2" -v t="$3" 'BEGIN {
-        sunY = 300 - 1.25 * t
-        dx = fx; dy = fy - sunY; d = sqrt(dx * dx + dy * dy)
-        lensX = fx - 40 * dx / d; lensY = fy - 40 * dy / d
-        printf "%d %d\n", int(lensX + 400.5), int(335.5 - lensY)
-    }'
+    "$build_dir/tests/brumalo_aim" pointer "$1" "$2" "$3"
 }
 
 # --- Screenshots -------------------------------------------------------------
@@ -176,10 +157,53 @@ shot() {
     echo "$run_folder/$1.png"
 }
 
+# Takes screenshots until one passes a check or the seconds run out, since a
+# game that draws slowly can still show an earlier frame just after an event:
+#   wait_for_shot NAME SECONDS CHECK [ARGUMENTS...]
+# runs the check with its arguments and then the shot's path.
+wait_for_shot() {
+    local name=$1 seconds=$2
+    shift 2
+    keep_trying "$seconds" shot_passes "$name" "$@"
+}
+
+shot_passes() {
+    local name=$1
+    shift
+    screenshot "$name" && "$@" "$(shot "$name")"
+}
+
 # How many colours a picture has: a blank or flat window has a handful, the
 # painted scene tens of thousands.
 colour_count() {
     convert "$1" -format '%k' info:
+}
+
+# Checks for wait_for_shot; each keeps what it measured in last_seen.
+many_colours() {
+    last_seen=$(colour_count "$1")
+    less_than 1000 "$last_seen"
+}
+
+# looks_like REFERENCE LIMIT PICTURE: they differ by less than the limit.
+looks_like() {
+    last_seen=$(difference_between "$3" "$1")
+    less_than "$last_seen" "$2"
+}
+
+# differs_from REFERENCE LIMIT PICTURE: they differ by more than the limit.
+differs_from() {
+    last_seen=$(difference_between "$3" "$1")
+    less_than "$2" "$last_seen"
+}
+
+# Makes a screen picture as the window shows it at a size: a square as wide
+# as the window, its top and bottom eighths outside it.
+as_shown() {
+    local picture=$1 size=$2 name=$3
+    local width=${size%x*}
+    convert "$picture" -resize "${width}x${width}!" -gravity center \
+        -crop "${size}+0+0" +repage "$(shot "$name")"
 }
 
 # How far apart two pictures of one size are: the root mean square of their

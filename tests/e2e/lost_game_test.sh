@@ -16,14 +16,15 @@ make_live_run_folder
 start_live_game "$speed" || finish
 enter_game || finish
 
-sleep 0.5
-screenshot live_start || fail "no screenshot of the live game"
+# The lake, once the game has drawn it in place of the instructions.
+as_shown "$run_folder/img/instructions.jpg" 800x600 instructions
+wait_for_shot live_start 10 differs_from "$(shot instructions)" 0.3 ||
+    fail "the window still shows the instructions (difference $last_seen)"
 
 # Dusk: an orange tint darkening toward black lies over the whole lake.
 sleep_until_game_second 204
-screenshot dusk || fail "no screenshot of the dusk"
-difference=$(difference_between "$(shot dusk)" "$(shot live_start)")
-less_than 0.2 "$difference" || fail "the lake at dusk looks like the lake at the start (difference $difference)"
+wait_for_shot dusk 3 differs_from "$(shot live_start)" 0.2 ||
+    fail "the lake at dusk looks like the lake at the start (difference $last_seen)"
 
 # The loss, watched closely from well before it comes so that the click lands
 # early on the result screen. The loop spawns one grep a turn and keeps its
@@ -71,20 +72,16 @@ else
 fi
 
 # The lose picture fills the window, whatever its size after the check
-# above: a square picture as wide as the window, its top and bottom eighths
-# outside it.
-if screenshot lost; then
-    size=$(window_size)
-    width=${size%x*}
-    convert "$run_folder/img/lose.jpg" -resize "${width}x${width}!" -gravity center \
-        -crop "${size}+0+0" +repage "$(shot expected_lose)"
-    difference=$(difference_between "$(shot lost)" "$(shot expected_lose)")
-    less_than "$difference" 0.15 || fail "the result screen does not show the lose picture (difference $difference)"
+# above. Right after the switch a slow game may still show its last live
+# frame, so the picture is waited for.
+size=$(window_size)
+as_shown "$run_folder/img/lose.jpg" "$size" expected_lose
+if wait_for_shot lost 10 looks_like "$(shot expected_lose)" 0.15; then
     convert "$(shot live_start)" -resize "${size}!" "$(shot live_start_resized)"
-    difference=$(difference_between "$(shot lost)" "$(shot live_start_resized)")
-    less_than 0.3 "$difference" || fail "the result screen looks like the live game (difference $difference)"
+    differs_from "$(shot live_start_resized)" 0.3 "$(shot lost)" ||
+        fail "the result screen looks like the live game (difference $last_seen)"
 else
-    fail "no screenshot of the result screen"
+    fail "the result screen does not show the lose picture (difference $last_seen)"
 fi
 
 # A click well after the first 5 game seconds ends the program.

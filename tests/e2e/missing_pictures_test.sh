@@ -6,7 +6,7 @@ need_display "$@"
 check_plain_title() {
     local what=$1
     start_game || return
-    first_line=$(head -n1 "$run_folder/stdout.txt")
+    first_line=$(first_console_line)
     [ "$first_line" = "Couldn't load texture ./img/splash.jpg" ] ||
         fail "$what: first console line is '$first_line'"
     wait_for_colour 400 300 "$plain_white" "$what: the plain splash"

@@ -7,7 +7,7 @@ need_display "$@"
 make_run_folder
 start_game || finish
 
-first_line=$(head -n1 "$run_folder/stdout.txt")
+first_line=$(first_console_line)
 [ "$first_line" = "Loaded texture ./img/splash.jpg" ] || fail "first console line is '$first_line'"
 [ "$(window_size)" = "800x600" ] || fail "the window opened at $(window_size), not 800x600"
 wait_for_colour 400 300 "$splash_colour" "the splash at start"

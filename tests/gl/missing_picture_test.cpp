@@ -1,5 +1,6 @@
 #include "canvas.h"
 
+#include "console.h"
 #include "gfx/sprite.h"
 
 #include <gtest/gtest.h>
@@ -20,10 +21,9 @@ std::string drawTintedSprite(const char* path) {
     sprite.position = {200, 0, 0};
     sprite.scale = {200, 200, 1};
 
-    ::testing::internal::CaptureStdout();
-    const int name = sprite.setTexture(path);
-    const std::string printed = ::testing::internal::GetCapturedStdout();
-    EXPECT_EQ(name, -1);
+    ConsoleCapture console;
+    EXPECT_EQ(sprite.setTexture(path), -1);
+    const std::string printed = console.take();
 
     sprite.draw();
     return printed;

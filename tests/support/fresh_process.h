@@ -1,22 +1,37 @@
 #pragma once
 
-// Puts the game's process-wide state back to how a new process finds it, so
-// that call-level tests can each start as if the program had just launched.
+// Puts every process-wide value of the game back to how a new process finds
+// it, so that each test starts as if the program had just launched: the
+// recording stand-in for OpenGL, the texture cache, the render cache and the
+// shared quad, the current state and camera, the frame clock, the random
+// generator and the title and result screens' own counters.
 
+#include "app/camera.h"
+#include "app/frame.h"
 #include "app/state.h"
 #include "fake_gl.h"
+#include "game/random.h"
 #include "gfx/sprite.h"
 #include "gfx/texture_cache.h"
-
-inline void forgetTextures() {
-    textureCache.clear();
-    imageLibraryReady = false;
-}
+#include "screens/end_state.h"
+#include "screens/start_state.h"
 
 inline void startFreshProcess() {
     resetFakeGl();
-    forgetTextures();
+    textureCache.clear();
+    imageLibraryReady = false;
     renderCache = RenderCache();
     unitQuadList = 0;
     currentState = nullptr;
+    camera = Camera();
+    currentCamera = nullptr;
+    swapControlAvailable = false;
+    elapsedMs = 0;
+    frameDelta = 0;
+    lastTickMs = 0;
+    randomState = 1;
+    startState.instructionsShown = 0;
+    startState.picturesReady = 0;
+    startState.soundReady = false;
+    endState.enteredAt = 0;
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Plays a short scripted game under a private virtual display and saves what
-# the window shows, to look at the pictures as a player meets them:
+# The scene preview, from the real game: plays a short scripted game under a
+# private virtual display and saves what the window shows, to look at the
+# pictures as a player meets them:
 #   tools/art/screenshots.sh [build folder] [output folder]
 # Shots: the title, the instructions, the lake with the light focused on the
 # left tree's lower branch, and the same a little later once icicles hang

@@ -86,23 +86,4 @@ TEST(CameraReshape, ThePerspectiveKindUsesTheFieldOfViewAndNoHalfPixelShift) {
                             "glLoadIdentity()", "glTranslatef(400, 300, 0)", "glScalef(1, 1, 1)"));
 }
 
-TEST(GlSwitches, CullingAndDepthTestTurnOnWithTheirSettingsAndOffWithOneCall) {
-    resetFakeGl();
-    setCulling(true);
-    setCulling(false);
-    EXPECT_THAT(takeCalls(), ElementsAre("glEnable(GL_CULL_FACE)", "glFrontFace(GL_CCW)",
-                                         "glCullFace(GL_BACK)", "glDisable(GL_CULL_FACE)"));
-
-    setDepthTest(true, true);
-    EXPECT_THAT(takeCalls(),
-                ElementsAre("glEnable(GL_DEPTH_TEST)", "glClearDepth(1)", "glDepthFunc(GL_LEQUAL)",
-                            "glEnable(GL_ALPHA_TEST)", "glAlphaFunc(GL_GREATER, 0.001)"));
-    setDepthTest(true, false);
-    EXPECT_THAT(takeCalls(), ElementsAre("glEnable(GL_DEPTH_TEST)", "glClearDepth(1)",
-                                         "glDepthFunc(GL_LEQUAL)"));
-    // Turning the depth test off leaves the alpha test alone, whatever is asked.
-    setDepthTest(false, true);
-    EXPECT_THAT(takeCalls(), ElementsAre("glDisable(GL_DEPTH_TEST)"));
-}
-
 } // namespace

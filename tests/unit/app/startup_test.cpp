@@ -1,5 +1,6 @@
 #include "app/camera.h"
 #include "app/frame.h"
+#include "console.h"
 #include "fresh_process.h"
 #include "screens/start_state.h"
 
@@ -14,16 +15,15 @@ using ::testing::ElementsAreArray;
 
 namespace {
 
-std::vector<std::string> startUp() {
+// Runs the start-up as a freshly launched program would; returns what it
+// printed.
+std::string startUp() {
     startFreshProcess();
-    camera = Camera();
-    currentCamera = nullptr;
     char program[] = "brumalo";
     char* argv[] = {program, nullptr};
-    ::testing::internal::CaptureStdout();
+    ConsoleCapture console;
     runGame(1, argv);
-    ::testing::internal::GetCapturedStdout();
-    return takeCalls();
+    return console.take();
 }
 
 TEST(StartUp, OpensTheWindowShowsTheTitleThenSetsTheFixedStateAndEntersTheLoop) {
@@ -85,7 +85,8 @@ TEST(StartUp, OpensTheWindowShowsTheTitleThenSetsTheFixedStateAndEntersTheLoop) 
         "glClear(GL_COLOR_BUFFER_BIT|GL_DEPTH_BUFFER_BIT)",
         "glutMainLoop()",
     };
-    EXPECT_THAT(startUp(), ElementsAreArray(expected));
+    EXPECT_EQ(startUp(), "Loaded texture ./img/splash.jpg\n");
+    EXPECT_THAT(takeCalls(), ElementsAreArray(expected));
 }
 
 TEST(StartUp, LeavesTheTitleScreenCurrentAndTheCameraOrthographicAtDepthMinus50) {
@@ -95,15 +96,6 @@ TEST(StartUp, LeavesTheTitleScreenCurrentAndTheCameraOrthographicAtDepthMinus50)
     EXPECT_EQ(camera.perspective, 0);
     EXPECT_FLOAT_EQ(camera.eye[2], -50.0f);
     EXPECT_EQ(startState.instructionsShown, 0);
-}
-
-TEST(StartUp, PrintsTheSplashPictureAsItsFirstConsoleLine) {
-    startFreshProcess();
-    char program[] = "brumalo";
-    char* argv[] = {program, nullptr};
-    ::testing::internal::CaptureStdout();
-    runGame(1, argv);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Loaded texture ./img/splash.jpg\n");
 }
 
 TEST(SwapControl, SetsAnIntervalOfOneThroughTheFirstExtensionOnOffer) {
@@ -118,8 +110,7 @@ TEST(SwapControl, SetsAnIntervalOfOneThroughTheFirstExtensionOnOffer) {
         {"GLX_SGI_swap_control", "glXSwapIntervalSGI(1)"},
     };
     for (const Case& each : cases) {
-        resetFakeGl();
-        swapControlAvailable = false;
+        startFreshProcess();
         fakeGl().glxExtensions = each.extensions;
         detectSwapControl();
         EXPECT_THAT(takeCalls(), ElementsAre(each.expectedCall)) << each.extensions;
@@ -128,8 +119,7 @@ TEST(SwapControl, SetsAnIntervalOfOneThroughTheFirstExtensionOnOffer) {
 }
 
 TEST(SwapControl, ChangesNothingWhereNoExtensionOrNoDisplayIsThere) {
-    resetFakeGl();
-    swapControlAvailable = false;
+    startFreshProcess();
     // A longer name that merely contains a known one does not count.
     fakeGl().glxExtensions = "GLX_EXT_swap_control_tear_x GLX_ARB_multisample";
     detectSwapControl();

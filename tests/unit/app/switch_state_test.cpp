@@ -1,4 +1,5 @@
 #include "app/state.h"
+#include "fresh_process.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,7 @@ struct ProbeState : State {
 
 class SwitchState : public ::testing::Test {
   protected:
-    void SetUp() override { currentState = nullptr; }
+    void SetUp() override { startFreshProcess(); }
     void TearDown() override { currentState = nullptr; }
 
     std::vector<std::string> log;
@@ -67,17 +68,6 @@ TEST_F(SwitchState, AnEnterThatAnswersFalseStillBecomesCurrent) {
     second.enterAnswer = false;
     EXPECT_TRUE(switchState(&second));
     EXPECT_EQ(currentState, &second);
-}
-
-TEST(StateDefaults, AcceptEveryHandoverAndIgnoreInput) {
-    State plain("plain");
-    EXPECT_TRUE(plain.enter(nullptr));
-    EXPECT_TRUE(plain.leave(&plain));
-    EXPECT_TRUE(plain.finish(&plain));
-    plain.mouse(0, 1, 10, 10);
-    plain.keyDown('a', 0, 0);
-    plain.specialDown(1, 0, 0);
-    EXPECT_STREQ(plain.name, "plain");
 }
 
 } // namespace

@@ -1,4 +1,6 @@
 #include "audio/sound_bank.h"
+#include "console.h"
+#include "game_sounds.h"
 #include "sound_files.h"
 
 #include <gtest/gtest.h>
@@ -7,33 +9,14 @@
 
 namespace {
 
-struct GameSound {
-    const char* name;
-    const char* file;
-};
-
-// The live game's sounds, in the order it loads them.
-const GameSound gameSounds[] = {
-    {"bg", "bg.mp3"},       {"drip0", "drip0.wav"}, {"drip1", "drip1.wav"},
-    {"drip2", "drip2.wav"}, {"drip3", "drip3.wav"}, {"drip4", "drip4.wav"},
-    {"plop", "plop.wav"},   {"break", "break.wav"}, {"ding", "ding.wav"},
-};
-
 class SoundBankConsole : public ::testing::Test {
   protected:
+    ConsoleCapture console;
     SoundBank bank;
 
-    void SetUp() override { ::testing::internal::CaptureStdout(); }
-    void TearDown() override {
-        bank.close();
-        ::testing::internal::GetCapturedStdout();
-    }
+    void TearDown() override { bank.close(); }
 
-    std::string printed() {
-        const std::string text = ::testing::internal::GetCapturedStdout();
-        ::testing::internal::CaptureStdout();
-        return text;
-    }
+    std::string printed() { return console.take(); }
 
     void loadGameSounds(const char* missingFile = "") {
         for (const GameSound& sound : gameSounds) {
@@ -48,9 +31,7 @@ TEST_F(SoundBankConsole, TheGamesNineSoundsLoadInOrderAndPlayByName) {
     bank.init();
     loadGameSounds();
 
-    EXPECT_EQ(printed(), "Loaded loop bg\nLoaded loop drip0\nLoaded loop drip1\n"
-                         "Loaded loop drip2\nLoaded loop drip3\nLoaded loop drip4\n"
-                         "Loaded loop plop\nLoaded loop break\nLoaded loop ding\n");
+    EXPECT_EQ(printed(), gameSoundLoadLines());
     ASSERT_EQ(bank.count, 9);
     for (int slot = 0; slot < 9; ++slot) {
         EXPECT_NE(bank.samples[slot], nullptr) << gameSounds[slot].file;

@@ -49,18 +49,8 @@ std::vector<std::string> joined(std::vector<std::string> head, const std::vector
     return head;
 }
 
-TEST_F(RayEntity, StartsDegenerateWithItsOwnPicture) {
-    const Ray fresh;
-
-    EXPECT_EQ(fresh.texture->path, pictures::ray);
-    for (const Vec3& corner : {fresh.lensBottom, fresh.lensTop, fresh.focus}) {
-        EXPECT_EQ(corner.x, 0);
-        EXPECT_EQ(corner.y, 0);
-        EXPECT_EQ(corner.z, 0);
-    }
-}
-
 TEST_F(RayEntity, WithoutBlendingItBlendsForTheTriangleAndPutsBackTheSpritesTexture) {
+    EXPECT_EQ(ray.texture->path, pictures::ray);
     ray.draw();
 
     EXPECT_EQ(takeCalls(), joined(

@@ -2,7 +2,6 @@
 #include "game/entities/shadow.h"
 #include "gfx/picture_paths.h"
 
-#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,37 +10,26 @@ namespace {
 
 using ShadowEntity = EntityTest;
 
-constexpr double degreesPerRadian = 180.0 / 3.14159265358979323846;
-
-TEST_F(ShadowEntity, TakesSizeHeightWidthAndStartingAngleFromFourDrawsInThatOrder) {
+TEST_F(ShadowEntity, TheRunsFirstShadowTakesItsShapeAndStartFromFourDrawsInThatOrder) {
     const Shadow shadow; // draws 41, 18467, 6334, 26500
 
+    EXPECT_EQ(randomState, randomStateAfterDraws(4));
     EXPECT_EQ(shadow.scale.x, 31);
-    EXPECT_EQ(shadow.scale.y, 31);
     EXPECT_EQ(shadow.scale.z, 31);
-    EXPECT_EQ(shadow.angularSpeed, float(20.0 / 31));
+    EXPECT_FLOAT_EQ(shadow.angularSpeed, 0.6451613f);
     EXPECT_EQ(shadow.radiusY, 23);
     EXPECT_EQ(shadow.radiusX, 236);
-    EXPECT_NEAR(shadow.phase, 26500 / 32767.0 * 2 * 3.14159, 1e-6);
-    EXPECT_EQ(randomState, randomStateAfterDraws(4));
+    EXPECT_FLOAT_EQ(shadow.phase, 5.081462f);
+
+    // On its ellipse, below and right of the origin, and turned along the
+    // line from the origin: a downward move, so 180 minus the angle.
+    EXPECT_NEAR(shadow.position.x, 97.637, 1e-3);
+    EXPECT_NEAR(shadow.position.y, -79.251, 1e-3);
+    EXPECT_EQ(shadow.position.z, 0);
+    EXPECT_NEAR(shadow.rotation, 140.934, 1e-2);
 
     EXPECT_EQ(shadow.texture->path, pictures::shadow);
     EXPECT_EQ(shadow.colour[3], 0.5f);
-    EXPECT_EQ(shadow.blend, 1);
-    EXPECT_EQ(shadow.texWindow, 0);
-}
-
-TEST_F(ShadowEntity, StartsOnItsEllipseTurnedAlongTheLineFromTheOrigin) {
-    const Shadow shadow;
-
-    EXPECT_NEAR(shadow.position.x, std::cos(shadow.phase) * 236 + 12.5, 1e-3);
-    EXPECT_NEAR(shadow.position.y, std::sin(shadow.phase) * 23 - 57.8, 1e-3);
-    EXPECT_EQ(shadow.position.z, 0);
-
-    // The start lies below and right of the origin: a downward move, so the
-    // picture faces 180 minus the angle to the x axis.
-    const double angle = std::atan2(-shadow.position.y, shadow.position.x) * degreesPerRadian;
-    EXPECT_NEAR(shadow.rotation, 180 - angle, 1e-3);
 }
 
 TEST_F(ShadowEntity, TenShadowsUseExactlyFortyRandomValues) {

@@ -1,6 +1,7 @@
 // Whole games played headless, through nothing but the pointer and the left
 // button, with a fixed frame step: one the autoplayer wins before sunset, and
 // one left alone that is lost when the sun sets.
+#include "aiming.h"
 #include "live_game.h"
 #include "screens/end_state.h"
 
@@ -40,17 +41,10 @@ class AutoPlayer {
     static constexpr float grownLength = 45;
     static constexpr float almostLoose = 10;
 
-    // Moves the pointer so that the light focuses on a canvas point: the
-    // lens centre goes on the line from the sun through that point, 40 units
-    // short of it, and the glass's centre 15 units below the lens centre.
+    // Moves the pointer so that the light focuses on a canvas point.
     void aimAt(const float x, const float y) {
-        const double dx = x - game.sun.position.x;
-        const double dy = y - game.sun.position.y;
-        const double distance = std::sqrt(dx * dx + dy * dy);
-        const double glassX = x - 40 * dx / distance;
-        const double glassY = y - 40 * dy / distance - 15;
-        game.motion(static_cast<int>(std::lround(glassX + 400)),
-                    static_cast<int>(std::lround(320 - glassY)));
+        const Pixel pointer = pointerOver(glassFocusingOn(game.sun.position, x, y));
+        game.motion(pointer.x, pointer.y);
     }
 
     void hold(const bool down) {
@@ -92,9 +86,9 @@ class AutoPlayer {
 
     // Where a shadow will be after the given number of seconds.
     static Vec3 shadowAfter(const Shadow& shadow, const double seconds) {
-        const double phase = shadow.phase + shadow.angularSpeed * seconds;
-        return {static_cast<float>(std::cos(phase) * shadow.radiusX + 12.5),
-                static_cast<float>(std::sin(phase) * shadow.radiusY - 57.8), 0};
+        Shadow ahead = shadow;
+        ahead.update(static_cast<float>(seconds));
+        return ahead.position;
     }
 
     // Picks a ready icicle that would land on a shadow if melted loose now.

@@ -5,6 +5,7 @@
 // its ERROR line), and everything printed is kept for the test to read.
 
 #include "app/frame.h"
+#include "console.h"
 #include "fresh_process.h"
 #include "game/entities/drop.h"
 #include "game/entities/icicle.h"
@@ -18,10 +19,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <string>
+#include <vector>
 
 class LiveGame : public ::testing::Test {
   protected:
@@ -34,41 +37,38 @@ class LiveGame : public ::testing::Test {
         previousFolder = std::filesystem::current_path();
         std::filesystem::current_path(scratchFolder);
         startFreshProcess();
-        randomState = 1;
         elapsedMs = 10000;
-        frameDelta = 0;
-        ::testing::internal::CaptureStdout();
         game.enter(nullptr);
         currentState = &game;
         console();
     }
 
     void TearDown() override {
-        // Failure messages go to the captured output too: show them.
-        const std::string text = ::testing::internal::GetCapturedStdout();
-        if (HasFailure()) {
-            std::fputs(text.c_str(), stderr);
-        }
         currentState = nullptr;
         std::filesystem::current_path(previousFolder);
         std::filesystem::remove(scratchFolder);
     }
 
     // Everything printed since the last call.
-    std::string console() {
-        std::string text = ::testing::internal::GetCapturedStdout();
-        ::testing::internal::CaptureStdout();
-        return text;
+    std::string console() { return printed.take(); }
+
+    // The sounds asked for in a stretch of console output, in order.
+    static std::vector<std::string> soundsPlayed(const std::string& text) {
+        static const std::string head = "ERROR: Sample ";
+        static const std::string tail = " not found";
+        std::vector<std::string> names;
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);) {
+            if (line.starts_with(head) && line.ends_with(tail)) {
+                names.push_back(line.substr(head.size(), line.size() - head.size() - tail.size()));
+            }
+        }
+        return names;
     }
 
-    // How often a sound was asked for since the last call to console().
-    static int plays(const std::string& text, const std::string& name) {
-        const std::string line = "ERROR: Sample " + name + " not found\n";
-        int count = 0;
-        for (auto at = text.find(line); at != std::string::npos; at = text.find(line, at + 1)) {
-            ++count;
-        }
-        return count;
+    static long plays(const std::string& text, const std::string& name) {
+        const std::vector<std::string> names = soundsPlayed(text);
+        return std::count(names.begin(), names.end(), name);
     }
 
     // One frame of the given length, as the frame clock would measure it.
@@ -116,6 +116,7 @@ class LiveGame : public ::testing::Test {
         return icicle;
     }
 
+    ConsoleCapture printed;
     LiveMode game{"test game"};
     std::filesystem::path scratchFolder;
     std::filesystem::path previousFolder;
