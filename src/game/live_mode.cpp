@@ -10,6 +10,8 @@
 #include "game/entity_list.h"
 #include "gfx/picture_paths.h"
 
+#include <GL/freeglut.h>
+
 namespace {
 
 constexpr int shadowCount = 10;
@@ -83,6 +85,8 @@ bool LiveMode::enter(State*) {
 
     ray = new Ray;
     rayOn = 0;
+    // The glass is the pointer now; the system's own would only hide it.
+    glutSetCursor(GLUT_CURSOR_NONE);
 
     for (const SoundFile& sound : soundFiles) {
         sounds.load(sound.path, sound.name);

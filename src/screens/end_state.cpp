@@ -18,6 +18,8 @@ bool EndState::enter(State* previous) {
     const bool won = game && game->won;
     retexture(sprite, won ? pictures::win : pictures::lose);
     enteredAt = nowSeconds();
+    // The player clicks here with the ordinary pointer again.
+    glutSetCursor(GLUT_CURSOR_INHERIT);
     return true;
 }
 

