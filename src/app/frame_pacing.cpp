@@ -3,6 +3,7 @@
 #include <GL/glx.h>
 #include <X11/extensions/Xrandr.h>
 
+#include <algorithm>
 #include <thread>
 
 FramePacer framePacer;
@@ -27,8 +28,10 @@ FramePacer::Clock::duration FramePacer::afterSwap(const Clock::time_point now) {
     }
 
     // A frame that overran its refresh starts the next one at once, with no
-    // burst of quick frames to catch up.
-    const Clock::time_point due = previous + refresh;
+    // burst of quick frames to catch up. The previous frame's end is never
+    // taken as later than now, so a clock that stands still (as under a
+    // frozen test clock) still gives one refresh of sleep, not ever more.
+    const Clock::time_point due = std::min(previous, now) + refresh;
     if (now >= due) {
         return {};
     }

@@ -51,7 +51,10 @@ bool LiveMode::enter(State*) {
     sun.position = {0, 300, 0};
     retexture(sun, pictures::sun);
 
+    // The sky is opaque everywhere and drawn first: blending it would
+    // change no pixel.
     sky.scale = {800, 800, 800};
+    sky.blend = 0;
     retexture(sky, pictures::sky);
 
     // The dusk tint starts fully transparent; the rules fade it in.
