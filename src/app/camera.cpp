@@ -45,11 +45,19 @@ void Camera::reshape(const int newWidth, const int newHeight) {
     }
 
     // Ask for a 4:3 shape for whatever width the window is given; GLUT
-    // answers with one more reshape, which lands here with the same result.
-    // A window manager may refuse, so the canvas is shown in the largest
-    // 4:3 area of the window as it really is.
+    // answers with one more reshape. A window manager may refuse (a tiling
+    // one gives every window its own shape), so the canvas is shown in the
+    // largest 4:3 area of the window as it really is. A window already at
+    // its 4:3 shape is not asked again, nor one that came back at the very
+    // size it had when last asked: asking on would start a tug of war with
+    // such a manager, the window flickering between the two shapes.
     const int pinnedHeight = static_cast<int>(newWidth * 0.75);
-    glutReshapeWindow(newWidth, pinnedHeight);
+    const bool refused = newWidth == askedFromWidth && newHeight == askedFromHeight;
+    if (newHeight != pinnedHeight && !refused) {
+        glutReshapeWindow(newWidth, pinnedHeight);
+        askedFromWidth = newWidth;
+        askedFromHeight = newHeight;
+    }
 
     width = newWidth;
     height = pinnedHeight;

@@ -30,6 +30,9 @@ struct Camera {
     int perspective = 1; // the game switches to the orthographic kind at start-up
     // The height the window really has: a window manager may refuse 4:3.
     int windowHeight = 600;
+    // The window size at which 4:3 was last asked for.
+    int askedFromWidth = 0;
+    int askedFromHeight = 0;
 
     void reshape(int width, int height);
 };

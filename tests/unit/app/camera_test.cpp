@@ -24,8 +24,7 @@ Camera orthographicCamera() {
 std::vector<std::string> orthographicReshape(const int width, const int height,
                                              const std::string& centre, const std::string& scale) {
     const std::string size = std::to_string(width) + ", " + std::to_string(height);
-    return {"glutReshapeWindow(" + size + ")",
-            "glViewport(0, 0, " + size + ")",
+    return {"glViewport(0, 0, " + size + ")",
             "glMatrixMode(GL_PROJECTION)",
             "glLoadIdentity()",
             "glOrtho(0, " + std::to_string(width) + ", 0, " + std::to_string(height) + ", 0, 100)",
@@ -80,10 +79,10 @@ TEST(CameraReshape, ThePerspectiveKindUsesTheFieldOfViewAndNoHalfPixelShift) {
     Camera canvas;
     canvas.reshape(800, 600);
     EXPECT_THAT(takeCalls(),
-                ElementsAre("glutReshapeWindow(800, 600)", "glViewport(0, 0, 800, 600)",
-                            "glMatrixMode(GL_PROJECTION)", "glLoadIdentity()",
-                            "gluPerspective(55, 1.33333, 0.1, 1000)", "glMatrixMode(GL_MODELVIEW)",
-                            "glLoadIdentity()", "glTranslatef(400, 300, 0)", "glScalef(1, 1, 1)"));
+                ElementsAre("glViewport(0, 0, 800, 600)", "glMatrixMode(GL_PROJECTION)",
+                            "glLoadIdentity()", "gluPerspective(55, 1.33333, 0.1, 1000)",
+                            "glMatrixMode(GL_MODELVIEW)", "glLoadIdentity()",
+                            "glTranslatef(400, 300, 0)", "glScalef(1, 1, 1)"));
 }
 
 TEST(GlSwitches, CullingAndDepthTestTurnOnWithTheirSettingsAndOffWithOneCall) {

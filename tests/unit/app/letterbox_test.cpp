@@ -49,6 +49,22 @@ TEST(Letterbox, TheCanvasIsScaledToTheAreaNotToTheWindow) {
     EXPECT_THAT(calls, Contains("glScalef(1, 1, 1)"));
 }
 
+TEST(Letterbox, FourByThreeIsAskedForOnceAndNotAgainOnceRefused) {
+    resetFakeGl();
+    Camera view;
+    view.reshape(1278, 1022);
+    // A tiling manager lets the shape through for a moment, then takes the
+    // window back; asking again would go on for ever.
+    view.reshape(1278, 958);
+    view.reshape(1278, 1022);
+    view.reshape(1278, 1022);
+    int asks = 0;
+    for (const std::string& call : takeCalls()) {
+        asks += call == "glutReshapeWindow(1278, 958)";
+    }
+    EXPECT_EQ(asks, 1);
+}
+
 void expectPoint(const CanvasPoint point, const float x, const float y) {
     EXPECT_FLOAT_EQ(point.x, x);
     EXPECT_FLOAT_EQ(point.y, y);
