@@ -106,7 +106,7 @@ watch_play() {
     note "$label" cores "$(awk -v t="$((cpu_to - cpu_from))" -v hz="$ticks_per_second" -v s="$(((to - from) / 1000000))" \
         'BEGIN { printf "%.2f\n", t / hz / (s / 1000) }')"
     note "$label" cpu_per_frame "$(awk -v c="$(tail -n1 "$scratch/$label.cores")" -v f="${stats[0]}" \
-        'BEGIN { printf "%.1f\n", f > 0 ? c * 1000 / f : 0 }')"
+        'BEGIN { printf "%.1f\n", (f > 0 ? c * 1000 / f : 0) }')"
     note "$label" memory "$(peak_mb "$pid")"
 }
 
