@@ -39,19 +39,41 @@ FramePacer::Clock::duration FramePacer::afterSwap(const Clock::time_point now) {
     return due - now;
 }
 
+// The refresh rate of the first screen that shows anything, from the modes
+// the server already knows: asking it to probe the monitors afresh can stall
+// for a noticeable moment on a real desktop.
+static double refreshRateOf(Display* display) {
+    XRRScreenResources* resources =
+        XRRGetScreenResourcesCurrent(display, XDefaultRootWindow(display));
+    if (!resources) {
+        return 0;
+    }
+    double rate = 0;
+    for (int i = 0; i < resources->ncrtc && rate == 0; ++i) {
+        XRRCrtcInfo* crtc = XRRGetCrtcInfo(display, resources, resources->crtcs[i]);
+        if (!crtc) {
+            continue;
+        }
+        for (int j = 0; j < resources->nmode; ++j) {
+            const XRRModeInfo& mode = resources->modes[j];
+            if (mode.id == crtc->mode && mode.hTotal > 0 && mode.vTotal > 0) {
+                rate = static_cast<double>(mode.dotClock) / (mode.hTotal * double(mode.vTotal));
+            }
+        }
+        XRRFreeCrtcInfo(crtc);
+    }
+    XRRFreeScreenResources(resources);
+    return rate;
+}
+
 void setPaceFromDisplay() {
     Display* display = glXGetCurrentDisplay();
     if (!display) {
         return;
     }
-    XRRScreenConfiguration* screen = XRRGetScreenInfo(display, XDefaultRootWindow(display));
-    if (!screen) {
-        return;
-    }
-    const short rate = XRRConfigCurrentRate(screen);
-    XRRFreeScreenConfigInfo(screen);
-    // A virtual display reports a rate of 0; 60 Hz is any ordinary monitor.
-    if (rate > 0) {
+    // A virtual display reports no rate; 60 Hz is any ordinary monitor.
+    const double rate = refreshRateOf(display);
+    if (rate >= 20 && rate <= 500) {
         framePacer.refresh = std::chrono::duration_cast<FramePacer::Clock::duration>(
             std::chrono::duration<double>(1.0 / rate));
     }

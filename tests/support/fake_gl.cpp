@@ -396,13 +396,14 @@ __GLXextFuncPtr glXGetProcAddressARB(const GLubyte* name) {
 Window XDefaultRootWindow(Display*) {
     return 1;
 }
-XRRScreenConfiguration* XRRGetScreenInfo(Display*, Window) {
+XRRScreenResources* XRRGetScreenResourcesCurrent(Display*, Window) {
     return nullptr;
 }
-short XRRConfigCurrentRate(XRRScreenConfiguration*) {
-    return 0;
+void XRRFreeScreenResources(XRRScreenResources*) {}
+XRRCrtcInfo* XRRGetCrtcInfo(Display*, XRRScreenResources*, RRCrtc) {
+    return nullptr;
 }
-void XRRFreeScreenConfigInfo(XRRScreenConfiguration*) {}
+void XRRFreeCrtcInfo(XRRCrtcInfo*) {}
 
 // ---- DevIL ---------------------------------------------------------------
 
