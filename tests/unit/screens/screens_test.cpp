@@ -34,7 +34,7 @@ TEST_F(TitleScreen, ShowsTheSplashAsAFullWidthSquareFromAFreshSprite) {
     EXPECT_EQ(startState.sprite.scale.y, 800);
     EXPECT_EQ(startState.sprite.position.x, 0);
     EXPECT_EQ(startState.sprite.colour[3], 1);
-    EXPECT_EQ(startState.sprite.blend, 1);
+    EXPECT_EQ(startState.sprite.blend, 0); // an opaque picture, drawn first
     EXPECT_EQ(startState.sprite.texWindow, 0);
     EXPECT_NE(unitQuadList, 0u);
 }
