@@ -136,7 +136,6 @@ int runGame(int argc, char** argv) {
     glPolygonMode(GL_FRONT, GL_FILL);
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
     detectSwapControl();
-    setPaceFromDisplay();
     setCulling(false);
     setDepthTest(false, false);
     glEnable(GL_NORMALIZE);

@@ -80,7 +80,13 @@ void setPaceFromDisplay() {
 }
 
 void paceFrame() {
+    // The display is asked its rate only where the pacing is needed, and so
+    // never while the game starts up.
+    const bool wasPacing = framePacer.pacing;
     const FramePacer::Clock::duration rest = framePacer.afterSwap(FramePacer::Clock::now());
+    if (framePacer.pacing && !wasPacing) {
+        setPaceFromDisplay();
+    }
     if (rest > FramePacer::Clock::duration::zero()) {
         std::this_thread::sleep_for(rest);
     }

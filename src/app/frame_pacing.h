@@ -29,5 +29,6 @@ extern FramePacer framePacer;
 // the window's GL context.
 void setPaceFromDisplay();
 
-// Called by the display callback right after each swap.
+// Called by the display callback right after each swap; reads the display's
+// rate when the pacing begins.
 void paceFrame();
