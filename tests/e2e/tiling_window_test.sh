@@ -43,10 +43,11 @@ brightest() { convert "$(shot letterboxed)" -crop "$1" +repage -format '%[fx:int
 [ "$(brightest "${width}x1+0+$top")" -gt 40 ] || fail "the canvas does not reach the bar above"
 [ "$(brightest "${width}x1+0+$((bottom - 1))")" -gt 40 ] || fail "the canvas does not reach the bar below"
 
-# Where an 800 by 600 window has its pixel (320, 125) the light focuses on
-# branch 1: the same canvas point through the area's scale.
-read -r branch_x branch_y < <(awk -v w="$width" -v h="$area_height" -v t="$top" \
-    'BEGIN { printf "%d %d\n", w / 2 + (320 - 400) * w / 800 + 0.5, t + h / 2 + (125 - 300) * h / 600 + 0.5 }')
+# The pixel an 800 by 600 window would need for the light to focus on the
+# middle of branch 1 now, then the same canvas point through the area's scale.
+read -r x y < <(pointer_for -110 182 "$(game_seconds)")
+read -r branch_x branch_y < <(awk -v x="$x" -v y="$y" -v w="$width" -v h="$area_height" -v t="$top" \
+    'BEGIN { printf "%d %d\n", w / 2 + (x - 400) * w / 800 + 0.5, t + h / 2 + (y - 300) * h / 600 + 0.5 }')
 xdotool mousemove --window "$game_window" "$branch_x" "$branch_y" mousedown 1
 wait_for_play 'drip[0-4]' 6 "the light held on branch 1 in the letterboxed window"
 xdotool mouseup 1
