@@ -1,6 +1,7 @@
 #include "app/frame.h"
 
 #include "app/camera.h"
+#include "app/frame_pacing.h"
 #include "app/state.h"
 #include "screens/start_state.h"
 
@@ -44,6 +45,7 @@ void onDisplay() {
     }
     glPopMatrix();
     glutSwapBuffers();
+    paceFrame();
 }
 
 void onIdle() {
@@ -127,7 +129,9 @@ int runGame(int argc, char** argv) {
     // which need the window's GL context.
     switchState(&startState);
 
-    glClearColor(0.5f, 0.5f, 0.5f, 1.0f);
+    // Black, for the bars beside the canvas in a window that is not 4:3; the
+    // canvas itself is always painted over whole.
+    glClearColor(0, 0, 0, 1.0f);
     glShadeModel(GL_SMOOTH);
     glPolygonMode(GL_FRONT, GL_FILL);
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);

@@ -22,13 +22,13 @@ void LiveMode::mouse(const int button, const int buttonState, int, int) {
 }
 
 void LiveMode::motion(const int x, const int y) {
-    // Window pixels (origin top-left) back to the canvas through the
-    // window's current size, so the glass stays under the pointer however the
-    // window is sized. The glass's centre sits 20 units above the pointer,
-    // which then points just below the lens.
+    // The glass stays under the pointer however the window is sized. Its
+    // centre sits 20 units above the pointer, which then points just below
+    // the lens.
     const Camera& view = currentCamera ? *currentCamera : camera;
-    magnifier.position.x = static_cast<float>((x - view.width / 2) * 800.0 / view.width);
-    magnifier.position.y = static_cast<float>((view.height / 2 - y) * 600.0 / view.height + 20);
+    const CanvasPoint under = canvasPointUnderPointer(x, y, view.width, view.windowHeight);
+    magnifier.position.x = under.x;
+    magnifier.position.y = under.y + 20;
     magnifier.position.z = 0;
 }
 

@@ -10,6 +10,8 @@
 #include "game/entity_list.h"
 #include "gfx/picture_paths.h"
 
+#include <GL/freeglut.h>
+
 namespace {
 
 constexpr int shadowCount = 10;
@@ -49,7 +51,10 @@ bool LiveMode::enter(State*) {
     sun.position = {0, 300, 0};
     retexture(sun, pictures::sun);
 
+    // The sky is opaque everywhere and drawn first: blending it would
+    // change no pixel.
     sky.scale = {800, 800, 800};
+    sky.blend = 0;
     retexture(sky, pictures::sky);
 
     // The dusk tint starts fully transparent; the rules fade it in.
@@ -83,6 +88,8 @@ bool LiveMode::enter(State*) {
 
     ray = new Ray;
     rayOn = 0;
+    // The glass is the pointer now; the system's own would only hide it.
+    glutSetCursor(GLUT_CURSOR_NONE);
 
     for (const SoundFile& sound : soundFiles) {
         sounds.load(sound.path, sound.name);

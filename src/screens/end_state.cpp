@@ -12,12 +12,16 @@ static constexpr float lockedSeconds = 5.0f;
 
 bool EndState::enter(State* previous) {
     sprite.scale = {800, 800, 800};
+    // An opaque picture drawn first: blending it would change no pixel.
+    sprite.blend = 0;
     // The live game is the only state that ends into this one; anything else
     // counts as a lost game rather than a crash.
     const auto* game = dynamic_cast<const LiveMode*>(previous);
     const bool won = game && game->won;
     retexture(sprite, won ? pictures::win : pictures::lose);
     enteredAt = nowSeconds();
+    // The player clicks here with the ordinary pointer again.
+    glutSetCursor(GLUT_CURSOR_INHERIT);
     return true;
 }
 

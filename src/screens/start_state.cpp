@@ -13,6 +13,8 @@ bool StartState::enter(State*) {
     sprite = Sprite();
     sprite.scale = {800, 800, 800};
     sprite.position = {0, 0, 0};
+    // An opaque picture drawn first: blending it would change no pixel.
+    sprite.blend = 0;
     retexture(sprite, pictures::splash);
     instructionsShown = 0;
     return true;

@@ -6,6 +6,7 @@
 #include <GL/glx.h>
 #include <IL/il.h>
 #include <IL/ilu.h>
+#include <X11/extensions/Xrandr.h>
 #define ILUT_USE_OPENGL // Debian builds ILUT with its OpenGL bridge; the header needs telling
 #include <IL/ilut.h>
 
@@ -65,6 +66,7 @@ std::string enumName(const unsigned int value) {
         NAME(GL_NICEST)
         NAME(GL_NORMALIZE)
         NAME(GL_TEXTURE_BINDING_2D)
+        NAME(GL_SCISSOR_TEST)
 #undef NAME
     case GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT:
         return "GL_COLOR_BUFFER_BIT|GL_DEPTH_BUFFER_BIT";
@@ -187,6 +189,9 @@ void glHint(GLenum target, GLenum mode) {
 void glViewport(GLint x, GLint y, GLsizei width, GLsizei height) {
     record("glViewport(%d, %d, %d, %d)", x, y, width, height);
 }
+void glScissor(GLint x, GLint y, GLsizei width, GLsizei height) {
+    record("glScissor(%d, %d, %d, %d)", x, y, width, height);
+}
 
 // ---- Matrices ------------------------------------------------------------
 
@@ -294,6 +299,11 @@ int glutCreateWindow(const char* title) {
 void glutReshapeWindow(int width, int height) {
     record("glutReshapeWindow(%d, %d)", width, height);
 }
+void glutSetCursor(int cursor) {
+    record("glutSetCursor(%s)", cursor == GLUT_CURSOR_NONE      ? "GLUT_CURSOR_NONE"
+                                : cursor == GLUT_CURSOR_INHERIT ? "GLUT_CURSOR_INHERIT"
+                                                                : "?");
+}
 void glutReshapeFunc(void (*callback)(int, int)) {
     registerCallback("glutReshapeFunc", fakeGl().reshape, callback);
 }
@@ -381,6 +391,19 @@ __GLXextFuncPtr glXGetProcAddressARB(const GLubyte* name) {
     }
     return nullptr;
 }
+
+// A display without RandR: the game falls back to 60 Hz.
+Window XDefaultRootWindow(Display*) {
+    return 1;
+}
+XRRScreenResources* XRRGetScreenResourcesCurrent(Display*, Window) {
+    return nullptr;
+}
+void XRRFreeScreenResources(XRRScreenResources*) {}
+XRRCrtcInfo* XRRGetCrtcInfo(Display*, XRRScreenResources*, RRCrtc) {
+    return nullptr;
+}
+void XRRFreeCrtcInfo(XRRCrtcInfo*) {}
 
 // ---- DevIL ---------------------------------------------------------------
 

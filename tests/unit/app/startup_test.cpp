@@ -75,7 +75,7 @@ TEST(StartUp, OpensTheWindowShowsTheTitleThenSetsTheFixedStateAndEntersTheLoop) 
         "ilutGLTexImage(0)",
         "ilDeleteImages(1, 100)",
         // The fixed state for the whole run.
-        "glClearColor(0.5, 0.5, 0.5, 1)",
+        "glClearColor(0, 0, 0, 1)",
         "glShadeModel(GL_SMOOTH)",
         "glPolygonMode(GL_FRONT, GL_FILL)",
         "glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST)",

@@ -163,10 +163,12 @@ std::string nameOf(const Texture* texture) {
 TEST_F(Scene, PaintsBackToFrontWithTheDuskOverEverythingOnceItShows) {
     destroyAll(game.shadows);
     destroyAll(game.snow->flakes);
+    // The land goes in two bands: opaque below its skyline, blended across it.
     const std::vector<std::string> landscape = {
         nameOf(game.sky.texture),        nameOf(game.sun.texture),
-        nameOf(game.background.texture), nameOf(game.leftTree.texture),
-        nameOf(game.rightTree.texture),  nameOf(game.magnifier.texture)};
+        nameOf(game.background.texture), nameOf(game.background.texture),
+        nameOf(game.leftTree.texture),   nameOf(game.rightTree.texture),
+        nameOf(game.magnifier.texture)};
 
     // Still transparent at the start: the tint is left out.
     takeCalls();
@@ -201,8 +203,9 @@ TEST_F(Scene, EntitiesGoBetweenTheTreesAndTheGlassAndTheRayUnderTheSnow) {
     const std::string ring = nameOf(game.rings[0]->ripples[0].texture);
     EXPECT_THAT(layers(),
                 ElementsAre(nameOf(game.sky.texture), nameOf(game.sun.texture),
-                            nameOf(game.background.texture), nameOf(game.leftTree.texture),
-                            nameOf(game.rightTree.texture), nameOf(game.shadows[0]->texture), ring,
+                            nameOf(game.background.texture), nameOf(game.background.texture),
+                            nameOf(game.leftTree.texture), nameOf(game.rightTree.texture),
+                            nameOf(game.shadows[0]->texture), ring,
                             ring, // two ripples out at half a second, two still hidden
                             nameOf(game.icicles[0]->texture), nameOf(game.drops[0]->texture),
                             nameOf(game.caughtFish[0]->texture), nameOf(game.magnifier.texture),

@@ -1,0 +1,46 @@
+#include "app/frame_pacing.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using std::chrono::milliseconds;
+using Clock = FramePacer::Clock;
+
+// Swaps that each took `frame` to draw, each followed by the sleep the pacer
+// asks; returns the last sleep.
+Clock::duration swaps(FramePacer& pacer, Clock::time_point& at, const int count,
+                      const Clock::duration frame) {
+    Clock::duration rest{};
+    for (int i = 0; i < count; ++i) {
+        at += frame;
+        rest = pacer.afterSwap(at);
+        at += rest;
+    }
+    return rest;
+}
+
+TEST(FramePacing, SwapsThatComeBackAtOnceArePacedToTheRefresh) {
+    FramePacer pacer;
+    pacer.refresh = milliseconds(20);
+    Clock::time_point at{};
+    // A few quick frames could be swaps a driver queued; a run of them is not.
+    EXPECT_EQ(swaps(pacer, at, 5, milliseconds(3)), Clock::duration::zero());
+    swaps(pacer, at, 7, milliseconds(3));
+    EXPECT_EQ(swaps(pacer, at, 3, milliseconds(5)), milliseconds(15));
+    // An overrun starts the next frame at once, with no quick catch-up after.
+    EXPECT_EQ(swaps(pacer, at, 1, milliseconds(30)), Clock::duration::zero());
+    EXPECT_EQ(swaps(pacer, at, 1, milliseconds(4)), milliseconds(16));
+}
+
+TEST(FramePacing, SwapsThatWaitForTheDisplayAreNeverPaced) {
+    FramePacer pacer;
+    pacer.refresh = milliseconds(16);
+    Clock::time_point at{};
+    for (int round = 0; round < 20; ++round) {
+        swaps(pacer, at, 2, milliseconds(1)); // two queued swaps now and then
+        EXPECT_EQ(swaps(pacer, at, 8, milliseconds(16)), Clock::duration::zero());
+    }
+}
+
+} // namespace
