@@ -44,8 +44,8 @@ void onDisplay() {
         currentState->draw();
     }
     glPopMatrix();
-    glutSwapBuffers();
     paceFrame();
+    glutSwapBuffers();
 }
 
 void onIdle() {

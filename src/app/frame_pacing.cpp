@@ -12,7 +12,7 @@ FramePacer framePacer;
 // quick frame proves nothing; this many in a row do.
 static constexpr int quickFramesToPace = 10;
 
-FramePacer::Clock::duration FramePacer::afterSwap(const Clock::time_point now) {
+FramePacer::Clock::duration FramePacer::beforeSwap(const Clock::time_point now) {
     const Clock::time_point previous = lastFrameEnd;
     lastFrameEnd = now;
     if (!started) {
@@ -27,8 +27,8 @@ FramePacer::Clock::duration FramePacer::afterSwap(const Clock::time_point now) {
         return {};
     }
 
-    // A frame that overran its refresh starts the next one at once, with no
-    // burst of quick frames to catch up. The previous frame's end is never
+    // A frame that overran its refresh is swapped at once, with no burst of
+    // quick frames to catch up after it. The previous frame's end is never
     // taken as later than now, so a clock that stands still (as under a
     // frozen test clock) still gives one refresh of sleep, not ever more.
     const Clock::time_point due = std::min(previous, now) + refresh;
@@ -80,10 +80,17 @@ void setPaceFromDisplay() {
 }
 
 void paceFrame() {
+    // Without vertical sync the software renderer does a frame's pixel work
+    // only when asked to show it; finishing it here first makes the swap
+    // after the wait a copy of a ready picture, so the frame reaches the
+    // screen on its beat and not a drawing time later.
+    if (framePacer.pacing) {
+        glFinish();
+    }
     // The display is asked its rate only where the pacing is needed, and so
     // never while the game starts up.
     const bool wasPacing = framePacer.pacing;
-    const FramePacer::Clock::duration rest = framePacer.afterSwap(FramePacer::Clock::now());
+    const FramePacer::Clock::duration rest = framePacer.beforeSwap(FramePacer::Clock::now());
     if (framePacer.pacing && !wasPacing) {
         setPaceFromDisplay();
     }

@@ -8,7 +8,9 @@
 // fast as it can, for a picture no display shows faster than it refreshes.
 // The pacer tells the two apart by the frames themselves: a run of frames
 // each well inside one refresh cannot happen while swaps wait. From then on
-// it sleeps out the rest of each refresh after the swap.
+// holds each finished frame back until its moment, one refresh after the
+// one before, and only then swaps it: the frames reach the screen on an even
+// beat, however long each took to draw, as they would with vertical sync.
 struct FramePacer {
     using Clock = std::chrono::steady_clock;
 
@@ -18,9 +20,9 @@ struct FramePacer {
     bool started = false;
     Clock::time_point lastFrameEnd{};
 
-    // Given the moment a swap came back, how long to sleep before the next
-    // frame begins.
-    Clock::duration afterSwap(Clock::time_point now);
+    // Given the moment a frame is drawn and ready, how long to hold it
+    // before swapping it.
+    Clock::duration beforeSwap(Clock::time_point now);
 };
 
 extern FramePacer framePacer;
@@ -29,6 +31,6 @@ extern FramePacer framePacer;
 // the window's GL context.
 void setPaceFromDisplay();
 
-// Called by the display callback right after each swap; reads the display's
-// rate when the pacing begins.
+// Called by the display callback right before each swap; reads the
+// display's rate when the pacing begins.
 void paceFrame();

@@ -158,6 +158,9 @@ void glPixelStorei(GLenum name, GLint value) {
 void glClear(GLbitfield mask) {
     recordEnum("glClear", mask);
 }
+void glFinish() {
+    record("glFinish()");
+}
 void glClearColor(GLfloat r, GLfloat g, GLfloat b, GLfloat a) {
     record("glClearColor(%s, %s, %s, %s)", number(r).c_str(), number(g).c_str(), number(b).c_str(),
            number(a).c_str());

@@ -7,14 +7,14 @@ namespace {
 using std::chrono::milliseconds;
 using Clock = FramePacer::Clock;
 
-// Swaps that each took `frame` to draw, each followed by the sleep the pacer
-// asks; returns the last sleep.
+// Frames that each took `frame` to draw, each held for as long as the pacer
+// asks before its swap; returns the last hold.
 Clock::duration swaps(FramePacer& pacer, Clock::time_point& at, const int count,
                       const Clock::duration frame) {
     Clock::duration rest{};
     for (int i = 0; i < count; ++i) {
         at += frame;
-        rest = pacer.afterSwap(at);
+        rest = pacer.beforeSwap(at);
         at += rest;
     }
     return rest;
