@@ -32,9 +32,13 @@ std::uint32_t loadTexture(Texture& texture, const char* path) {
         ilInit();
         ilutRenderer(ILUT_OPENGL);
         // Rows must arrive top first, so that texture row t = 0 is the top
-        // of the picture as any image viewer shows it.
+        // of the picture as any image viewer shows it. The upload copies and
+        // turns over any picture that says its top row comes first, which
+        // for a full-window JPEG costs nearly as much as decoding it; so
+        // pictures are decoded bottom row first and turned over in place
+        // before the upload, and go up as they are.
         ilEnable(IL_ORIGIN_SET);
-        ilOriginFunc(IL_ORIGIN_UPPER_LEFT);
+        ilOriginFunc(IL_ORIGIN_LOWER_LEFT);
         imageLibraryReady = true;
     }
 
@@ -43,9 +47,8 @@ std::uint32_t loadTexture(Texture& texture, const char* path) {
     ilBindImage(image);
 
     if (ilLoadImage(path)) {
-        // The upload turns a picture stored top row first over to OpenGL's
-        // bottom-row-first order; turning it over beforehand makes the top
-        // row arrive first, as texture row t = 0.
+        // Top row first now, while the picture still calls its origin the
+        // lower left corner.
         iluFlipImage();
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
         glGenTextures(1, &texture.glName);

@@ -422,7 +422,9 @@ ILboolean ilEnable(ILenum mode) {
     return IL_TRUE;
 }
 ILboolean ilOriginFunc(ILenum mode) {
-    record("ilOriginFunc(%s)", mode == IL_ORIGIN_UPPER_LEFT ? "IL_ORIGIN_UPPER_LEFT" : "?");
+    record("ilOriginFunc(%s)", mode == IL_ORIGIN_UPPER_LEFT   ? "IL_ORIGIN_UPPER_LEFT"
+                               : mode == IL_ORIGIN_LOWER_LEFT ? "IL_ORIGIN_LOWER_LEFT"
+                                                              : "?");
     return IL_TRUE;
 }
 void ilGenImages(ILsizei count, ILuint* images) {

@@ -60,7 +60,7 @@ TEST(StartUp, OpensTheWindowShowsTheTitleThenSetsTheFixedStateAndEntersTheLoop) 
         "ilInit()",
         "ilutRenderer(ILUT_OPENGL)",
         "ilEnable(IL_ORIGIN_SET)",
-        "ilOriginFunc(IL_ORIGIN_UPPER_LEFT)",
+        "ilOriginFunc(IL_ORIGIN_LOWER_LEFT)",
         "ilGenImages(1)",
         "ilBindImage(100)",
         "ilLoadImage(./img/splash.jpg)",

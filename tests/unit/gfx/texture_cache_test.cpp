@@ -35,7 +35,7 @@ TEST_F(TextureLoading, AMissingPictureIsReportedOnceAndCachedAsNoPicture) {
     Texture* texture = getTexture(missing);
     EXPECT_THAT(takeCalls(),
                 ElementsAre("ilInit()", "ilutRenderer(ILUT_OPENGL)", "ilEnable(IL_ORIGIN_SET)",
-                            "ilOriginFunc(IL_ORIGIN_UPPER_LEFT)", "ilGenImages(1)",
+                            "ilOriginFunc(IL_ORIGIN_LOWER_LEFT)", "ilGenImages(1)",
                             "ilBindImage(100)", "ilLoadImage(./img/missing.png)",
                             "ilDeleteImages(1, 100)"));
     EXPECT_EQ(static_cast<int>(texture->glName), -1);
