@@ -1,5 +1,6 @@
 #include "app/data_folder.h"
 #include "app/frame.h"
+#include "app/heap.h"
 #include "app/language.h"
 
 #include <X11/Xlib.h>
@@ -38,5 +39,6 @@ int main(int argc, char** argv) {
                      name && *name ? " (DISPLAY=" : "", name ? name : "", name && *name ? ")" : "");
         return 1;
     }
+    prepareHeapForPictures();
     return runGame(argc, argv);
 }
