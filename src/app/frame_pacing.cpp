@@ -13,8 +13,8 @@ FramePacer framePacer;
 static constexpr int quickFramesToPace = 10;
 
 FramePacer::Clock::duration FramePacer::beforeSwap(const Clock::time_point now) {
-    const Clock::time_point previous = lastFrameEnd;
-    lastFrameEnd = now;
+    const Clock::time_point previous = lastSwap;
+    lastSwap = now;
     if (!started) {
         started = true;
         return {};
@@ -28,14 +28,14 @@ FramePacer::Clock::duration FramePacer::beforeSwap(const Clock::time_point now) 
     }
 
     // A frame that overran its refresh is swapped at once, with no burst of
-    // quick frames to catch up after it. The previous frame's end is never
-    // taken as later than now, so a clock that stands still (as under a
-    // frozen test clock) still gives one refresh of sleep, not ever more.
+    // quick frames to catch up after it. The previous swap is never taken
+    // as later than now, so a clock that stands still (as under a frozen
+    // test clock) still gives one refresh of holding, not ever more.
     const Clock::time_point due = std::min(previous, now) + refresh;
     if (now >= due) {
         return {};
     }
-    lastFrameEnd = due;
+    lastSwap = due;
     return due - now;
 }
 

@@ -7,7 +7,7 @@
 // machines, some drivers) swaps come back at once and the game would draw as
 // fast as it can, for a picture no display shows faster than it refreshes.
 // The pacer tells the two apart by the frames themselves: a run of frames
-// each well inside one refresh cannot happen while swaps wait. From then on
+// each well inside one refresh cannot happen while swaps wait. From then on it
 // holds each finished frame back until its moment, one refresh after the
 // one before, and only then swaps it: the frames reach the screen on an even
 // beat, however long each took to draw, as they would with vertical sync.
@@ -18,7 +18,7 @@ struct FramePacer {
     bool pacing = false;
     int quickFramesInARow = 0;
     bool started = false;
-    Clock::time_point lastFrameEnd{};
+    Clock::time_point lastSwap{}; // when the last frame was swapped, or is due to be
 
     // Given the moment a frame is drawn and ready, how long to hold it
     // before swapping it.
