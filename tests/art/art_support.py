@@ -29,16 +29,20 @@ with open(os.path.join(SOURCE_DIR, "po", "LINGUAS")) as linguas:
 
 SPRITES = ["bg", "sun", "sky", "tree", "magglass", "fish", "shadow", "ray", "drop", "ring", "icicle", "snowflake"]
 SCREENS = ["splash", "instructions", "win", "lose"]
+# Pictures with lettering that the game draws over others: PNGs made in
+# every language, as the screens are.
+LETTERED_OVERLAYS = ["paused", "newbest"]
 
 
-def open_picture(name):
+def open_picture(name, language="en"):
     extension = "jpg" if name in SCREENS else "png"
-    return Image.open(os.path.join(IMG_DIR, "%s.%s" % (name, extension)))
+    folder = IMG_DIR if language == "en" else os.path.join(BUILD_DIR, "lang", language, "img")
+    return Image.open(os.path.join(folder, "%s.%s" % (name, extension)))
 
 
 def screen_source(name, language="en"):
-    """The SVG a screen is rendered from: the source, or the build's copy with
-    a translation merged in."""
+    """The SVG a lettered picture is rendered from: the source, or the build's
+    copy with a translation merged in."""
     if language == "en":
         return os.path.join(SOURCE_DIR, "assets", "img", name + ".svg")
     return os.path.join(BUILD_DIR, "assets", "img", "screens", "%s.%s.svg" % (name, language))

@@ -9,6 +9,9 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from art_support import (  # noqa: E402
+    BUILD_DIR,
+    LANGUAGES,
+    LETTERED_OVERLAYS,
     SCREENS,
     SPRITES,
     Frame,
@@ -40,11 +43,16 @@ def is_power_of_two(n):
     return n > 0 and n & (n - 1) == 0
 
 
+# The game's PNGs besides the sprites: the figures' digits, and the
+# lettered pictures drawn over others, in every language.
+OVERLAYS = [("digits", "en")] + [(name, language) for name in LETTERED_OVERLAYS for language in LANGUAGES]
+
+
 class FilesAndFormats(unittest.TestCase):
     def test_every_picture_is_a_power_of_two_on_each_side(self):
-        for name in SPRITES + SCREENS:
-            with self.subTest(name=name):
-                width, height = open_picture(name).size
+        for name, language in [(name, "en") for name in SPRITES + SCREENS] + OVERLAYS:
+            with self.subTest(name=name, language=language):
+                width, height = open_picture(name, language).size
                 self.assertTrue(is_power_of_two(width) and is_power_of_two(height), (width, height))
 
     def test_full_window_pictures_are_1024_square(self):
@@ -53,14 +61,63 @@ class FilesAndFormats(unittest.TestCase):
                 self.assertEqual(open_picture(name).size, (1024, 1024))
 
     def test_sprites_are_png_with_alpha_and_screens_are_jpeg(self):
-        for name in SPRITES:
-            with self.subTest(name=name):
-                picture = open_picture(name)
+        for name, language in [(name, "en") for name in SPRITES] + OVERLAYS:
+            with self.subTest(name=name, language=language):
+                picture = open_picture(name, language)
                 self.assertEqual((picture.format, picture.mode), ("PNG", "RGBA"))
         for name in SCREENS:
             with self.subTest(name=name):
                 picture = open_picture(name)
                 self.assertEqual((picture.format, picture.mode), ("JPEG", "RGB"))
+
+
+    def test_each_language_has_its_own_lettered_pictures_not_links_to_the_english(self):
+        for name in LETTERED_OVERLAYS:
+            for language in LANGUAGES[1:]:
+                path = os.path.join(BUILD_DIR, "lang", language, "img", name + ".png")
+                with self.subTest(name=name, language=language):
+                    self.assertFalse(os.path.islink(path))
+                    self.assertNotEqual(open_picture(name, language).tobytes(), open_picture(name).tobytes())
+
+
+class Overlays(unittest.TestCase):
+    def test_digits_fill_their_first_thirteen_cells_each_clear_of_its_edges(self):
+        # The texture filtering reads one texel beyond a cell, and beyond the
+        # picture's edge the opposite edge: each cell's edges must be clear.
+        digits = open_picture("digits")
+        alpha = digits.getchannel("A")
+        cell = digits.height // 2
+        for index in range(digits.width // cell):
+            box = (index * cell, 0, (index + 1) * cell, digits.height)
+            with self.subTest(cell=index):
+                self.assertEqual(corner_alphas(digits, box), [0, 0, 0, 0])
+                for column in (box[0], box[2] - 1):
+                    self.assertEqual(alpha.crop((column, 0, column + 1, digits.height)).getextrema()[1], 0)
+                for row in (0, digits.height - 1):
+                    self.assertEqual(alpha.crop((box[0], row, box[2], row + 1)).getextrema()[1], 0)
+                inked = region_alpha(digits, box) > 255 * 60
+                self.assertEqual(inked, index < 13, "0-9 : . - and nothing after")
+
+    def test_the_digits_stand_on_the_middle_row_of_their_cells(self):
+        # The game centres a figure on its cells' middle row: each digit's
+        # lettering, its shadow left out, spans rows the same distance
+        # above and below row 64.
+        digits = open_picture("digits")
+        lettering = digits.convert("L").point(lambda level: 255 if level > 200 else 0)
+        cell = digits.height // 2
+        for index in range(10):
+            top, bottom = lettering.crop((index * cell, 0, (index + 1) * cell, digits.height)).getbbox()[1::2]
+            with self.subTest(digit=index):
+                self.assertAlmostEqual((top + bottom) / 2, digits.height / 2, delta=2)
+
+    def test_lettered_overlays_keep_clear_of_their_edges(self):
+        for name, language in OVERLAYS[1:]:
+            picture = open_picture(name, language)
+            alpha = picture.getchannel("A")
+            edges = [(0, 0, picture.width, 1), (0, picture.height - 1, picture.width, picture.height),
+                     (0, 0, 1, picture.height), (picture.width - 1, 0, picture.width, picture.height)]
+            with self.subTest(name=name, language=language):
+                self.assertEqual([alpha.crop(edge).getextrema()[1] for edge in edges], [0, 0, 0, 0])
 
 
 class Landscape(unittest.TestCase):

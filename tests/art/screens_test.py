@@ -1,5 +1,6 @@
-"""The four screens keep their lettering where the window shows it, in the
-font the set-up installs."""
+"""The four screens, the pause panel and the "new best" mark keep their
+lettering where the window shows it, in the font the set-up installs, and
+clear of where the game writes its figures."""
 
 import copy
 import os
@@ -11,16 +12,27 @@ import xml.etree.ElementTree as ElementTree
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from art_support import LANGUAGES, SCREENS, luminance, open_picture, screen_source  # noqa: E402
+from art_support import LANGUAGES, LETTERED_OVERLAYS, SCREENS, luminance, open_picture, screen_source  # noqa: E402
 from PIL import Image  # noqa: E402
 
 SVG = "{http://www.w3.org/2000/svg}"
 ITS_TRANSLATE = "{http://www.w3.org/2005/11/its}translate"
 ElementTree.register_namespace("", SVG[1:-1])
-# A screen is drawn 800 units square, so its top and bottom 100 units are
-# off the 800 by 600 window; letters keep a further margin from the edge.
+# Every lettered picture is drawn one unit of its view box to a unit of the
+# canvas, about the canvas centre. A screen is drawn 800 units square, so
+# its top and bottom 100 units are off the 800 by 600 window; letters keep a
+# further margin from the edge of the window and of their picture.
 VISIBLE_HALF_HEIGHT = 300
 MARGIN = 12
+LETTERED = SCREENS + LETTERED_OVERLAYS
+
+# Where the game writes over the result screens (src/screens/result_figures.cpp),
+# as (left, top, right, bottom) in the screens' units, y down: the two
+# figures, and on the win screen the "new best" mark under the right one.
+FIGURE_ROOMS = {
+    "win": [(-239, 4, -19, 48), (19, 4, 239, 48), (8, 66, 250, 102)],
+    "lose": [(-239, 4, -19, 48), (19, 4, 239, 48)],
+}
 
 
 def source(name, language="en"):
@@ -42,27 +54,37 @@ def text_elements(root):
     return found
 
 
+def view_box(root):
+    """(left, top, width, height) of a picture's view box."""
+    return tuple(float(number) for number in root.get("viewBox").split())
+
+
 def lettering_box(root, text):
     """Where rsvg-convert draws one text element, as (left, top, right,
-    bottom) in the screen's units: the screen's styles and that text alone,
-    without its shadow, rendered one pixel a unit."""
+    bottom) in the picture's units: the picture's styles and that text
+    alone, without its shadow, rendered one pixel a unit."""
     alone = ElementTree.Element(root.tag, root.attrib)
     alone.extend(root.findall(SVG + "defs"))
     alone.append(copy.copy(text))
     alone[-1].attrib.pop("filter", None)
+    left, top, width, height = view_box(root)
     with tempfile.TemporaryDirectory() as folder:
         svg, png = os.path.join(folder, "text.svg"), os.path.join(folder, "text.png")
         ElementTree.ElementTree(alone).write(svg)
-        subprocess.run(["rsvg-convert", "--width", "800", "--height", "800", "--output", png, svg], check=True)
+        size = ["--width", str(int(width)), "--height", str(int(height))]
+        subprocess.run(["rsvg-convert", *size, "--output", png, svg], check=True)
         box = Image.open(png).getchannel("A").getbbox()
-    return tuple(edge - 400 for edge in box) if box else None
+    return (box[0] + left, box[1] + top, box[2] + left, box[3] + top) if box else None
 
 
 def panel_around(root, x, y):
     """What lettering at (x, y) must keep inside: the smallest rectangle of the
-    screen around that point, less its rounded corners at the sides, within
-    the visible band."""
-    band = (-400 + MARGIN, -VISIBLE_HALF_HEIGHT + MARGIN, 400 - MARGIN, VISIBLE_HALF_HEIGHT - MARGIN)
+    picture around that point, less its rounded corners at the sides, within
+    the visible band and, a texel to spare, the picture."""
+    left, top, width, height = view_box(root)
+    window = (-400 + MARGIN, -VISIBLE_HALF_HEIGHT + MARGIN, 400 - MARGIN, VISIBLE_HALF_HEIGHT - MARGIN)
+    picture = (left + 2, top + 2, left + width - 2, top + height - 2)
+    band = (max(window[0], picture[0]), max(window[1], picture[1]), min(window[2], picture[2]), min(window[3], picture[3]))
     panel, smallest = band, float("inf")
     for rect in root.iter(SVG + "rect"):
         left, top = float(rect.get("x")), float(rect.get("y"))
@@ -73,15 +95,19 @@ def panel_around(root, x, y):
     return (max(panel[0], band[0]), max(panel[1], band[1]), min(panel[2], band[2]), min(panel[3], band[3]))
 
 
+def overlaps(a, b):
+    return a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3]
+
+
 class Lettering(unittest.TestCase):
-    def test_every_screen_has_lettering(self):
-        for name in SCREENS:
-            with self.subTest(screen=name):
+    def test_every_lettered_picture_has_lettering(self):
+        for name in LETTERED:
+            with self.subTest(picture=name):
                 self.assertTrue(text_elements(source(name)))
 
     def test_every_language_keeps_its_lettering_inside_its_panel_and_the_visible_band(self):
         for language in LANGUAGES:
-            for name in SCREENS:
+            for name in LETTERED:
                 root = source(name, language)
                 for element, transformed in text_elements(root):
                     with self.subTest(language=language, screen=name, text="".join(element.itertext())):
@@ -91,9 +117,11 @@ class Lettering(unittest.TestCase):
                         panel = left, top, right, bottom = panel_around(root, x, y)
                         inside = box and left <= box[0] and top <= box[1] and box[2] <= right and box[3] <= bottom
                         self.assertTrue(inside, "drawn over %s, must keep inside %s: reword it shorter" % (box, panel))
+                        for room in FIGURE_ROOMS.get(name, []):
+                            self.assertFalse(overlaps(box, room), "drawn over %s, where the game writes %s" % (box, room))
 
     def test_every_translation_says_every_line_in_its_language(self):
-        for name in SCREENS:
+        for name in LETTERED:
             english = text_elements(source(name))
             for language in LANGUAGES[1:]:
                 translated = text_elements(source(name, language))
@@ -102,9 +130,9 @@ class Lettering(unittest.TestCase):
                         with self.subTest(language=language, screen=name, text=original.text):
                             self.assertNotEqual(text.text, original.text, "untranslated in po/%s.po" % language)
 
-    def test_screens_name_only_the_installed_font(self):
+    def test_pictures_name_only_the_installed_font(self):
         families = set()
-        for name in SCREENS:
+        for name in LETTERED + ["digits"]:
             root = source(name)
             for style in root.iter(SVG + "style"):
                 families.update(part.split(";")[0].strip() for part in style.text.split("font-family:")[1:])
@@ -120,12 +148,15 @@ class Lettering(unittest.TestCase):
                 self.assertIn(family, matched.split(","), "font %s is not installed" % family)
 
     def test_instructions_explain_every_control_and_the_goal(self):
-        words = " ".join(
-            "".join(element.itertext()) for element, _ in text_elements(source("instructions"))
-        ).lower()
-        for phrase in ("mouse", "left button", "snowy branch", "icicle", "fish shadow", "ten fish", "sun sets", "click", "esc"):
+        texts = ["".join(element.itertext()) for element, _ in text_elements(source("instructions"))]
+        words = " ".join(texts).lower()
+        for phrase in ("mouse", "left button", "snowy branch", "icicle", "fish shadow", "ten fish", "sun sets",
+                       "click", "pause", "full screen", "sound", "quit"):
             with self.subTest(phrase=phrase):
                 self.assertIn(phrase, words)
+        for key in ("P", "F11", "M", "Esc"):
+            with self.subTest(key=key):
+                self.assertIn(key, texts, "no cap for the key")
 
     def test_result_screens_say_a_click_ends_the_game(self):
         for name in ("win", "lose"):
