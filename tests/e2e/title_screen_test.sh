@@ -12,6 +12,17 @@ first_line=$(first_console_line)
 [ "$(window_size)" = "800x600" ] || fail "the window opened at $(window_size), not 800x600"
 wait_for_colour 400 300 "$splash_colour" "the splash at start"
 
+# The desktop knows the window: its class is the one the menu entry names,
+# and it carries the game's icon, at each size, and the game's process id.
+properties=$(timeout 10 xprop -id "$game_window")
+menu_class=$(sed -n 's/^StartupWMClass=//p' "${BRUMALO_SOURCE_DIR:?}"/packaging/*.desktop.in)
+grep -qxF "WM_CLASS(STRING) = \"brumalo\", \"$menu_class\"" <<<"$properties" ||
+    fail "the window's class is not brumalo, $menu_class: $(grep WM_CLASS <<<"$properties")"
+grep -qx "_NET_WM_PID(CARDINAL) = $game_pid" <<<"$properties" || fail "the window does not name process $game_pid"
+for size in 16 32 48 64; do
+    grep -qF "Icon ($size x $size):" <<<"$properties" || fail "the window carries no $size px icon"
+done
+
 # Nothing but a left-button release moves the screen on: not the other
 # buttons, plain keys, the pointer moving or the press itself.
 point_at_game

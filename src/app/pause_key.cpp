@@ -1,0 +1,77 @@
+#include "app/pause_key.h"
+
+#include <GL/glx.h>
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+
+// A second connection to the display, listening to the keyboard on the game's
+// window beside GLUT, which leaves the Pause key out of what it reports.
+// Several clients may each take the key presses of one window. It is never
+// closed: the process ending closes it, and closing it from an exit handler
+// could run after the display is gone.
+static Display* keyWatch = nullptr;
+static bool pauseHeld = false;
+static int pausePresses = 0;
+
+void watchPauseKey() {
+    Display* gameDisplay = glXGetCurrentDisplay();
+    const Window window = glXGetCurrentDrawable();
+    if (!gameDisplay || window == None) {
+        return;
+    }
+
+    // The window exists for this connection only once the server has seen
+    // GLUT create it: a request about a window it does not know would end the
+    // game.
+    XSync(gameDisplay, False);
+
+    // Without a connection the game simply has no Pause key; P still pauses.
+    Display* display = XOpenDisplay(XDisplayString(gameDisplay));
+    if (!display) {
+        return;
+    }
+
+    // A held key then repeats as presses alone, not as a release and press
+    // each time, so one held press is told from many. A key released after
+    // the window lost the keyboard is released elsewhere, so losing it counts
+    // as the release.
+    XkbSetDetectableAutoRepeat(display, True, nullptr);
+    XSelectInput(display, window, KeyPressMask | KeyReleaseMask | FocusChangeMask);
+    XFlush(display);
+    keyWatch = display;
+}
+
+bool pauseKeyPressed() {
+    if (!keyWatch) {
+        return false;
+    }
+
+    // Everything that arrived since the last frame; XPending never waits.
+    while (XPending(keyWatch) > 0) {
+        XEvent event;
+        XNextEvent(keyWatch, &event);
+        if (event.type == FocusOut) {
+            pauseHeld = false;
+        }
+        if (event.type != KeyPress && event.type != KeyRelease) {
+            continue;
+        }
+        if (XLookupKeysym(&event.xkey, 0) != XK_Pause) {
+            continue;
+        }
+        if (event.type == KeyRelease) {
+            pauseHeld = false;
+        } else if (!pauseHeld) {
+            pauseHeld = true;
+            ++pausePresses;
+        }
+    }
+
+    // Two presses within one frame still pause and resume again.
+    if (pausePresses == 0) {
+        return false;
+    }
+    --pausePresses;
+    return true;
+}
