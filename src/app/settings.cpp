@@ -1,0 +1,146 @@
+#include "app/settings.h"
+
+#include "app/player_files.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    constexpr std::string_view space = " \t\r";
+    const std::size_t first = text.find_first_not_of(space);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(space) - first + 1);
+}
+
+// Text a person could have typed: no control characters but tabs and line
+// breaks.
+bool isPlainText(std::string_view text) {
+    return std::none_of(text.begin(), text.end(), [](char each) {
+        const auto byte = static_cast<unsigned char>(each);
+        return (byte < 0x20 && each != '\t' && each != '\r' && each != '\n') || byte == 0x7f;
+    });
+}
+
+std::optional<bool> parseYesNo(std::string_view text) {
+    if (text == "yes") {
+        return true;
+    }
+    if (text == "no") {
+        return false;
+    }
+    return std::nullopt;
+}
+
+// Makes way for new settings at `path`: true when they may be written there,
+// the file there being missing, sound, or damaged and now set aside for the
+// player. A damaged file that cannot be moved is left alone, with one line.
+bool clearForSettings(const std::string& path) {
+    const SmallFile file = readSmallFile(path);
+    if (file.state == SmallFile::State::Missing ||
+        (file.state == SmallFile::State::Read && parseSettings(file.text))) {
+        return true;
+    }
+
+    int error = 0;
+    const std::string aside = setAside(path, error);
+    if (aside.empty() && error != ENOENT) {
+        complainOnce(path, "Brumalo: the settings in " + path +
+                               " could not be read and could not be set aside (" +
+                               std::strerror(error) +
+                               "); they are left as they are and not kept this run.");
+        return false;
+    }
+    if (!aside.empty()) {
+        // Told every time: each line names another kept file.
+        std::fprintf(stderr,
+                     "Brumalo: the settings in %s could not be read; they were kept as %s and "
+                     "new settings begun.\n",
+                     path.c_str(), aside.c_str());
+    }
+    return true;
+}
+
+} // namespace
+
+std::string formatSettings(const Settings& settings) {
+    return std::string("# Brumalo's settings\nfullscreen = ") +
+           (settings.fullscreen ? "yes" : "no") + "\nmute = " + (settings.muted ? "yes" : "no") +
+           "\n";
+}
+
+std::optional<Settings> parseSettings(std::string_view text) {
+    if (!isPlainText(text)) {
+        return std::nullopt;
+    }
+    Settings settings;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::string_view line = trimmed(text.substr(start, end - start));
+        start = end + 1;
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos) {
+            return std::nullopt;
+        }
+        const std::string_view key = trimmed(line.substr(0, equals));
+        bool* value = key == "fullscreen" ? &settings.fullscreen
+                      : key == "mute"     ? &settings.muted
+                                          : nullptr;
+        if (value == nullptr) {
+            continue; // a key of another version, or of a slip of the pen: no harm
+        }
+        const std::optional<bool> yes = parseYesNo(trimmed(line.substr(equals + 1)));
+        if (!yes) {
+            return std::nullopt;
+        }
+        *value = *yes;
+    }
+    return settings;
+}
+
+Settings loadSettings() {
+    // No place, no file, or no folder yet: the defaults, quietly, as on the
+    // first run.
+    const std::string path = playerConfigFile("settings");
+    if (path.empty()) {
+        return {};
+    }
+    const SmallFile file = readSmallFile(path);
+    if (file.state == SmallFile::State::Read) {
+        if (const std::optional<Settings> settings = parseSettings(file.text)) {
+            return *settings;
+        }
+    }
+    clearForSettings(path);
+    return {};
+}
+
+void saveSettings(const Settings& settings) {
+    const std::string path = playerConfigFile("settings");
+    if (path.empty()) {
+        complainOnce("settings", "Brumalo: neither XDG_CONFIG_HOME nor HOME names a folder for "
+                                 "the settings, so they are not kept.");
+        return;
+    }
+    int error = makeFolderFor(path);
+    if (error == 0 && !clearForSettings(path)) {
+        return;
+    }
+    if (error == 0) {
+        error = writeFileWhole(path, formatSettings(settings));
+    }
+    if (error != 0) {
+        complainOnce(path, "Brumalo: the settings cannot be written to " + path + " (" +
+                               std::strerror(error) + "), so they are not kept.");
+    }
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The player's choices that outlast a run, kept as plain text in the
+// player's configuration folder.
+struct Settings {
+    bool fullscreen = false;
+    bool muted = false;
+};
+
+// The saved settings, or the defaults when there are none or they cannot be
+// read (a damaged file is set aside, with one line on standard error).
+Settings loadSettings();
+
+// Writes the settings whole; a folder that cannot be written gets one line on
+// standard error, and the game goes on.
+void saveSettings(const Settings& settings);
+
+// The file's text and back: a "# Brumalo's settings" line, then
+// "fullscreen = yes" and "mute = no" lines. Comments, blank lines and keys
+// of no use are passed over; a line that is neither, a value other than yes
+// or no, or binary junk gives none.
+std::string formatSettings(const Settings& settings);
+std::optional<Settings> parseSettings(std::string_view text);

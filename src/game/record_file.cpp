@@ -1,0 +1,83 @@
+#include "game/record_file.h"
+
+#include "app/player_files.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+
+KeptRecord keepGameInRecord(const GameResult& game) {
+    // Whatever fails below, the game still counts in the record the result
+    // screen shows; it is only not kept.
+    KeptRecord kept;
+    kept.after = withGame(kept.before, game);
+
+    // 1. The place: the player's data folder.
+    const std::string path = playerDataFile("records");
+    if (path.empty()) {
+        complainOnce("records", "Brumalo: neither XDG_DATA_HOME nor HOME names a folder for the "
+                                "record, so this game is not kept.");
+        return kept;
+    }
+    const auto cannotWrite = [&path](int error) {
+        complainOnce(path, "Brumalo: the record cannot be written to " + path + " (" +
+                               std::strerror(error) + "), so this game is not kept.");
+    };
+    if (const int error = makeFolderFor(path)) {
+        cannotWrite(error);
+        return kept;
+    }
+
+    // 2. The lock, held to the end, so that a game ending beside this one
+    // reads the record only once this game is in it.
+    const FileLock lock(path + ".lock");
+    if (lock.error == ETIMEDOUT) {
+        complainOnce(path, "Brumalo: another Brumalo kept the record in " + path +
+                               " busy for too long, so this game is not kept.");
+        return kept;
+    }
+    if (!lock.held()) {
+        cannotWrite(lock.error);
+        return kept;
+    }
+
+    // 3. The record as it stands now. One that cannot be read is kept for
+    // the player under another name and a new one begun; one that cannot
+    // even be moved is left alone and nothing written over it.
+    const SmallFile file = readSmallFile(path);
+    std::optional<Record> before = Record{};
+    if (file.state == SmallFile::State::Read) {
+        before = parseRecord(file.text);
+    }
+    if (file.state == SmallFile::State::Unreadable || !before) {
+        int error = 0;
+        const std::string aside = setAside(path, error);
+        if (aside.empty() && error != ENOENT) {
+            complainOnce(path, "Brumalo: the record in " + path +
+                                   " could not be read and could not be set aside (" +
+                                   std::strerror(error) +
+                                   "); it is left as it is and nothing is kept this run.");
+            return kept;
+        }
+        if (!aside.empty()) {
+            // Told every time: each line names another kept file.
+            std::fprintf(stderr,
+                         "Brumalo: the record in %s could not be read; it was kept as %s and a "
+                         "new record begun.\n",
+                         path.c_str(), aside.c_str());
+        }
+        before = Record{};
+    }
+
+    // 4. This game in it, written whole.
+    kept.before = *before;
+    kept.after = withGame(kept.before, game);
+    if (const int error = writeFileWhole(path, formatRecord(kept.after))) {
+        cannotWrite(error);
+        return kept;
+    }
+    kept.saved = true;
+    return kept;
+}
