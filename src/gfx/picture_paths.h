@@ -22,6 +22,11 @@ inline constexpr char drop[] = "./img/drop.png";
 inline constexpr char ring[] = "./img/ring.png";
 inline constexpr char icicle[] = "./img/icicle.png";
 inline constexpr char snowflake[] = "./img/snowflake.png";
+// Drawn over the scene or a screen: the figures' lettering, and the pause
+// panel and the "new best" mark, which carry words in the player's language.
+inline constexpr char digits[] = "./img/digits.png";
+inline constexpr char paused[] = "./img/paused.png";
+inline constexpr char newBest[] = "./img/newbest.png";
 
 // The live game's pictures, which the title screen loads ahead of time.
 inline constexpr const char* liveGame[] = {background, sun, sky,  tree, magnifier, fish,
