@@ -50,10 +50,20 @@ void Camera::reshape(const int newWidth, const int newHeight) {
     // largest 4:3 area of the window as it really is. A window already at
     // its 4:3 shape is not asked again, nor one that came back at the very
     // size it had when last asked: asking on would start a tug of war with
-    // such a manager, the window flickering between the two shapes.
+    // such a manager, the window flickering between the two shapes. Such a
+    // manager may let the 4:3 answer through for a moment before it takes
+    // the window back, so that answer does not end the refusal; any other
+    // size does (the window was resized, or maximised anew, and a request
+    // there may now be granted), and when the window comes back to the
+    // refused size it is asked again.
     const int pinnedHeight = static_cast<int>(newWidth * 0.75);
     const bool refused = newWidth == askedFromWidth && newHeight == askedFromHeight;
-    if (newHeight != pinnedHeight && !refused) {
+    const bool answered = newWidth == askedFromWidth && newHeight == pinnedHeight;
+    if (!refused && !answered) {
+        askedFromWidth = 0;
+        askedFromHeight = 0;
+    }
+    if (newHeight != pinnedHeight && !refused && !fullscreen) {
         glutReshapeWindow(newWidth, pinnedHeight);
         askedFromWidth = newWidth;
         askedFromHeight = newHeight;

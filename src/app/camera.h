@@ -30,9 +30,12 @@ struct Camera {
     int perspective = 1; // the game switches to the orthographic kind at start-up
     // The height the window really has: a window manager may refuse 4:3.
     int windowHeight = 600;
-    // The window size at which 4:3 was last asked for.
+    // The window size at which 4:3 was last asked for, until the request is
+    // granted or the window changes size.
     int askedFromWidth = 0;
     int askedFromHeight = 0;
+    // A fullscreen window takes the screen's shape, and is never asked to 4:3.
+    bool fullscreen = false;
 
     void reshape(int width, int height);
 };

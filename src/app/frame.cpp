@@ -2,7 +2,11 @@
 
 #include "app/camera.h"
 #include "app/frame_pacing.h"
+#include "app/pause_key.h"
+#include "app/player_controls.h"
 #include "app/state.h"
+#include "app/window_identity.h"
+#include "game/live_mode.h"
 #include "screens/start_state.h"
 
 #include <GL/freeglut.h>
@@ -12,12 +16,20 @@
 std::int32_t elapsedMs = 0;
 float frameDelta = 0;
 std::int32_t lastTickMs = 0;
+std::int32_t heldMs = 0;
+
+static bool clockHeld = false;
+static std::int32_t heldSince = 0;
+// Each hold starts its own chain of Pause key checks; a chain left over from
+// an earlier hold sees a newer number and stops.
+static int holdNumber = 0;
+static constexpr unsigned int pauseKeyCheckMs = 100;
 
 static constexpr unsigned char escapeKey = 27;
 static constexpr unsigned char ctrlQ = 17;
 
 void tickClock() {
-    const std::int32_t now = glutGet(GLUT_ELAPSED_TIME);
+    const std::int32_t now = glutGet(GLUT_ELAPSED_TIME) - heldMs;
     const std::int32_t difference = now - lastTickMs;
     elapsedMs = now;
     lastTickMs = now;
@@ -25,6 +37,45 @@ void tickClock() {
     if (static_cast<double>(frameDelta) > 0.03) {
         frameDelta = 0.03f;
     }
+}
+
+// While the game is held nothing needs the idle pass but the Pause key, so a
+// slow timer listens for it instead: GLUT then sleeps between events.
+static void checkPauseKeyWhileHeld(const int hold) {
+    if (!clockHeld || hold != holdNumber) {
+        return;
+    }
+    if (pauseKeyPressed()) {
+        onSpecial(pauseSpecialKey, 0, 0);
+    }
+    if (clockHeld && hold == holdNumber) {
+        glutTimerFunc(pauseKeyCheckMs, checkPauseKeyWhileHeld, hold);
+    }
+}
+
+void holdGameClock() {
+    if (clockHeld) {
+        return;
+    }
+    clockHeld = true;
+    heldSince = glutGet(GLUT_ELAPSED_TIME);
+    glutIdleFunc(nullptr);
+    holdNumber += 1;
+    glutTimerFunc(pauseKeyCheckMs, checkPauseKeyWhileHeld, holdNumber);
+    glutPostRedisplay();
+}
+
+void releaseGameClock() {
+    if (!clockHeld) {
+        return;
+    }
+    clockHeld = false;
+    heldMs += glutGet(GLUT_ELAPSED_TIME) - heldSince;
+    glutIdleFunc(onIdle);
+}
+
+bool gameClockHeld() {
+    return clockHeld;
 }
 
 float nowSeconds() {
@@ -35,6 +86,7 @@ void onReshape(const int width, const int height) {
     if (currentCamera) {
         currentCamera->reshape(width, height);
     }
+    windowShown();
 }
 
 void onDisplay() {
@@ -49,6 +101,13 @@ void onDisplay() {
 }
 
 void onIdle() {
+    if (pauseKeyPressed()) {
+        onSpecial(pauseSpecialKey, 0, 0);
+    }
+    // The Pause key may have held the clock: then this pass is not a frame.
+    if (clockHeld) {
+        return;
+    }
     tickClock();
     if (currentState) {
         currentState->update();
@@ -78,6 +137,9 @@ void onKeyboard(const unsigned char key, const int x, const int y) {
     if (key == escapeKey || key == ctrlQ) {
         std::exit(0);
     }
+    if (controlKey(key)) {
+        return;
+    }
     if (currentState) {
         currentState->keyDown(key, x, y);
     }
@@ -93,6 +155,9 @@ void onSpecial(const int key, const int x, const int y) {
     if (key == GLUT_KEY_F4 && (glutGetModifiers() & GLUT_ACTIVE_ALT)) {
         std::exit(0);
     }
+    if (controlSpecialKey(key)) {
+        return;
+    }
     if (currentState) {
         currentState->specialDown(key, x, y);
     }
@@ -104,11 +169,27 @@ void onSpecialUp(const int key, const int x, const int y) {
     }
 }
 
+// A player who leaves the window, or hides it, has stopped playing.
+void onEntry(const int state) {
+    if (state == GLUT_LEFT) {
+        pauseLiveGame();
+    }
+}
+
+void onWindowStatus(const int status) {
+    if (status == GLUT_HIDDEN || status == GLUT_FULLY_COVERED) {
+        pauseLiveGame();
+    }
+}
+
 int runGame(int argc, char** argv) {
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(800, 600);
     glutCreateWindow("Brumalo");
+    identifyWindow();
+    watchPauseKey();
+    applyKeptSettings();
 
     camera.eye[2] = -50.0f;
     camera.perspective = 0;
@@ -124,6 +205,8 @@ int runGame(int argc, char** argv) {
     glutKeyboardUpFunc(onKeyboardUp);
     glutSpecialFunc(onSpecial);
     glutSpecialUpFunc(onSpecialUp);
+    glutEntryFunc(onEntry);
+    glutWindowStatusFunc(onWindowStatus);
 
     // The title screen loads its picture and builds the shared quad, both of
     // which need the window's GL context.

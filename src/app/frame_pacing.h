@@ -14,7 +14,11 @@
 struct FramePacer {
     using Clock = std::chrono::steady_clock;
 
+    // The display's refresh, read before any frame is judged against it: a
+    // fast monitor's frames, judged against an ordinary one's refresh, would
+    // all look quick and be paced on top of vertical sync.
     Clock::duration refresh = std::chrono::microseconds(16667);
+    bool refreshKnown = false;
     bool pacing = false;
     int quickFramesInARow = 0;
     bool started = false;
@@ -27,10 +31,10 @@ struct FramePacer {
 
 extern FramePacer framePacer;
 
-// The display's refresh rate where it reports one, 60 Hz otherwise; needs
-// the window's GL context.
+// The refresh rate of the monitor that shows the window, where the display
+// reports one, 60 Hz otherwise; needs the window's GL context.
 void setPaceFromDisplay();
 
 // Called by the display callback right before each swap; reads the
-// display's rate when the pacing begins.
+// display's rate once the first frame is on the screen.
 void paceFrame();

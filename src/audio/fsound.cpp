@@ -25,6 +25,7 @@ constexpr int musicSlot = maxMixChannels;
 // Plain zero-initialised data only: see the note in the header.
 struct SoundLayer {
     bool open;
+    bool muted; // kept while the device is closed, and applied when it opens
     int mixChannels;
     int minHardwareChannels;
     int lastPlayback;                       // handle of the most recent playback
@@ -192,6 +193,14 @@ signed char FSOUND_SetMinHardwareChannels(int min) {
     return fsoundTrue;
 }
 
+// Full volume or none: the game has no other level. Channel volumes outlast
+// the sounds on them, and the music volume outlasts the music.
+static void applyVolume() {
+    const int volume = layer.muted ? 0 : MIX_MAX_VOLUME;
+    Mix_Volume(-1, volume);
+    Mix_VolumeMusic(volume);
+}
+
 signed char FSOUND_Init(int mixrate, int maxsoftwarechannels, unsigned int /*flags*/) {
     if (layer.open) {
         return fsoundTrue;
@@ -216,6 +225,7 @@ signed char FSOUND_Init(int mixrate, int maxsoftwarechannels, unsigned int /*fla
     for (int& playback : layer.playbackOn) {
         playback = 0;
     }
+    applyVolume();
     return fsoundTrue;
 }
 
@@ -284,6 +294,31 @@ signed char FSOUND_IsPlaying(int channel) {
     }
     const bool sounding = slot == musicSlot ? Mix_PlayingMusic() != 0 : Mix_Playing(slot) != 0;
     return sounding ? fsoundTrue : fsoundFalse;
+}
+
+signed char FSOUND_SetPaused(int channel, signed char paused) {
+    if (!layer.open || channel != FSOUND_ALL) {
+        return fsoundFalse;
+    }
+    if (paused) {
+        Mix_Pause(-1);
+        Mix_PauseMusic();
+    } else {
+        Mix_Resume(-1);
+        Mix_ResumeMusic();
+    }
+    return fsoundTrue;
+}
+
+signed char FSOUND_SetMute(int channel, signed char mute) {
+    if (channel != FSOUND_ALL) {
+        return fsoundFalse;
+    }
+    layer.muted = mute != 0;
+    if (layer.open) {
+        applyVolume();
+    }
+    return fsoundTrue;
 }
 
 void FSOUND_Close() {

@@ -16,6 +16,9 @@ struct FSOUND_SAMPLE;
 // Let the layer pick a free sample slot or mixing channel.
 constexpr int FSOUND_FREE = -1;
 
+// Every channel at once, for FSOUND_SetPaused and FSOUND_SetMute.
+constexpr int FSOUND_ALL = -3;
+
 // Sample mode: play once, never loop. The only mode the game uses.
 constexpr unsigned int FSOUND_LOOP_OFF = 1;
 
@@ -45,6 +48,15 @@ signed char FSOUND_StopSound(int channel);
 
 // True while the playback the handle names is still sounding.
 signed char FSOUND_IsPlaying(int channel);
+
+// Holds (paused true) or carries on every sound where it was: the effects
+// and the streamed music alike. Only FSOUND_ALL is taken as the channel.
+signed char FSOUND_SetPaused(int channel, signed char paused);
+
+// Silences (mute true) or restores every sound, the ones playing now and
+// the ones started later. Only FSOUND_ALL is taken as the channel. It may be
+// called before FSOUND_Init, and the device then opens silenced.
+signed char FSOUND_SetMute(int channel, signed char mute);
 
 // Stops every sound, frees every sample and closes the device. Safe without a
 // prior FSOUND_Init and safe to call again.

@@ -85,6 +85,14 @@ void SoundBank::stopAll() {
     }
 }
 
+void SoundBank::setPaused(const bool paused) {
+    FSOUND_SetPaused(FSOUND_ALL, paused ? 1 : 0);
+}
+
+void SoundBank::setMuted(const bool muted) {
+    FSOUND_SetMute(FSOUND_ALL, muted ? 1 : 0);
+}
+
 void SoundBank::close() {
     stopAll();
     FSOUND_Close();

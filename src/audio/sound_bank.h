@@ -37,6 +37,13 @@ struct SoundBank {
     // Stops the last channel started from each slot.
     void stopAll();
 
+    // Holds every sound where it is, or carries them all on.
+    static void setPaused(bool paused);
+
+    // Silences every sound, now and from then on, or restores them. It may
+    // come before init, and the sound then starts silenced.
+    static void setMuted(bool muted);
+
     // stopAll, then shuts the sound layer down. Runs at process exit, also
     // when the live game was never entered.
     void close();

@@ -9,6 +9,14 @@ void LiveMode::mouse(const int button, const int buttonState, int, int) {
     if (button != GLUT_LEFT_BUTTON) {
         return;
     }
+    // A click on a paused game only resumes it; its release then finds the
+    // light already off.
+    if (paused) {
+        if (buttonState == GLUT_DOWN) {
+            resume();
+        }
+        return;
+    }
     // The right half of the glass picture is the glass aglow.
     if (buttonState == GLUT_DOWN) {
         magnifier.texOffset[0] = 0.5f;
@@ -22,6 +30,10 @@ void LiveMode::mouse(const int button, const int buttonState, int, int) {
 }
 
 void LiveMode::motion(const int x, const int y) {
+    // Nothing moves in a paused game, the glass included.
+    if (paused) {
+        return;
+    }
     // The glass stays under the pointer however the window is sized. Its
     // centre sits 20 units above the pointer, which then points just below
     // the lens.

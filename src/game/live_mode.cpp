@@ -35,6 +35,7 @@ constexpr SoundFile soundFiles[] = {
 LiveMode::LiveMode(const char* name) : State(name) {}
 
 bool LiveMode::enter(State*) {
+    paused = false;
     const float now = nowSeconds();
     lastDropTime = now;
     gameStart = now;

@@ -31,6 +31,13 @@ class LiveMode : public State {
     void mouse(int button, int buttonState, int x, int y) override;
     void motion(int x, int y) override;
     void passiveMotion(int x, int y) override;
+    void keyDown(unsigned char key, int x, int y) override;
+    void specialDown(int key, int x, int y) override;
+
+    // A paused game stands still under a panel that says so: its clock is
+    // held and its sounds wait where they were (pause.cpp).
+    void pause();
+    void resume();
 
     std::uint8_t won = 0;
     SoundBank sounds;
@@ -52,6 +59,7 @@ class LiveMode : public State {
     std::vector<Ring*> rings;
     std::vector<Icicle*> icicles;
     std::vector<Sprite*> caughtFish;
+    bool paused = false;
     float gameStart = 0;    // seconds on the frame clock when the game began
     float lastDropTime = 0; // seconds on the frame clock of the latest drop
 
@@ -62,3 +70,7 @@ class LiveMode : public State {
 };
 
 extern LiveMode liveMode;
+
+// Pauses the live game if it is being played; the frame calls it when the
+// player leaves or hides the window.
+void pauseLiveGame();

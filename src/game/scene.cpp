@@ -8,6 +8,7 @@
 #include "game/entities/shadow.h"
 #include "game/entities/snow_field.h"
 #include "game/live_mode.h"
+#include "game/pause_panel.h"
 
 // Where the land picture is wholly opaque (below) and wholly clear (above),
 // in canvas units, with room for the texture filtering either side; the art
@@ -62,5 +63,9 @@ void LiveMode::draw() {
     // screen of blending every frame.
     if (duskOverlay.colour[3] > 0) {
         duskOverlay.draw();
+    }
+
+    if (paused) {
+        drawPausePanel();
     }
 }

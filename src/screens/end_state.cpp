@@ -2,10 +2,12 @@
 
 #include "app/frame.h"
 #include "game/live_mode.h"
+#include "game/record_file.h"
 #include "gfx/picture_paths.h"
 
 #include <GL/freeglut.h>
 
+#include <cmath>
 #include <cstdlib>
 
 static constexpr float lockedSeconds = 5.0f;
@@ -20,6 +22,15 @@ bool EndState::enter(State* previous) {
     const bool won = game && game->won;
     retexture(sprite, won ? pictures::win : pictures::lose);
     enteredAt = nowSeconds();
+
+    // The game's time is the frame clock's, which leaves the paused seconds out.
+    figuresShown = false;
+    recordPending = game != nullptr;
+    if (game) {
+        result.won = won;
+        result.fishCaught = static_cast<int>(game->caughtFish.size());
+        result.timeMs = static_cast<int>(std::lround((enteredAt - game->gameStart) * 1000.0));
+    }
     // The player clicks here with the ordinary pointer again.
     glutSetCursor(GLUT_CURSOR_INHERIT);
     return true;
@@ -27,6 +38,27 @@ bool EndState::enter(State* previous) {
 
 void EndState::draw() {
     sprite.draw();
+    if (figuresShown) {
+        drawResultFigures(figures);
+    }
+}
+
+// The file is written here, after the game's last frame and the result
+// screen's first, so that no frame of play ever waits for the disk.
+void EndState::update() {
+    if (!recordPending) {
+        return;
+    }
+    recordPending = false;
+    const KeptRecord kept = keepGameInRecord(result);
+    figures.won = result.won;
+    figures.timeMs = result.timeMs;
+    figures.bestMs = kept.after.bestWinMs;
+    figures.newBest = result.won && kept.after.bestWinMs == result.timeMs &&
+                      (kept.before.bestWinMs == 0 || result.timeMs < kept.before.bestWinMs);
+    figures.fishCaught = result.fishCaught;
+    figures.mostFish = kept.after.mostFish;
+    figuresShown = true;
 }
 
 void EndState::mouse(const int button, const int buttonState, int, int) {

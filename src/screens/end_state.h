@@ -1,11 +1,14 @@
 #pragma once
 
 #include "app/state.h"
+#include "game/record.h"
 #include "gfx/sprite.h"
+#include "screens/result_figures.h"
 
-// The last screen of a run: the win or lose picture. A click ends the
-// program, but only once the picture has been up for more than five seconds,
-// so a click meant for the game does not skip it.
+// The last screen of a run: the win or lose picture, with this game's
+// figures beside the best ever. A click ends the program, but only once the
+// picture has been up for more than five seconds, so a click meant for the
+// game does not skip it.
 class EndState : public State {
   public:
     using State::State;
@@ -13,10 +16,17 @@ class EndState : public State {
 
     bool enter(State* previous) override;
     void draw() override;
+    void update() override;
     void mouse(int button, int buttonState, int x, int y) override;
 
     Sprite sprite;
     float enteredAt = 0;
+    // The game just ended, kept in the record once the screen is up; the
+    // figures show from then on.
+    GameResult result;
+    bool recordPending = false;
+    bool figuresShown = false;
+    ResultFigures figures;
 };
 
 extern EndState endState;

@@ -75,8 +75,11 @@ window_found() {
 
 # Starts the game from the run folder, with the VAR=value words given added
 # to its environment, and waits up to fifteen seconds for its window to show.
+# The game keeps its record and settings in the run folder, never in the
+# home of whoever runs the tests.
 start_game() {
-    (cd "$run_folder" && exec env "$@" ./brumalo >stdout.txt 2>stderr.txt) &
+    (cd "$run_folder" && exec env XDG_DATA_HOME="$run_folder/data" \
+        XDG_CONFIG_HOME="$run_folder/config" "$@" ./brumalo >stdout.txt 2>stderr.txt) &
     game_pid=$!
     sync_width=800
     game_window=""

@@ -337,6 +337,21 @@ void glutSpecialFunc(void (*callback)(int, int, int)) {
 void glutSpecialUpFunc(void (*callback)(int, int, int)) {
     registerCallback("glutSpecialUpFunc", fakeGl().specialUp, callback);
 }
+void glutEntryFunc(void (*callback)(int)) {
+    registerCallback("glutEntryFunc", fakeGl().entry, callback);
+}
+void glutWindowStatusFunc(void (*callback)(int)) {
+    registerCallback("glutWindowStatusFunc", fakeGl().windowStatus, callback);
+}
+void glutTimerFunc(unsigned int ms, void (*)(int), int) {
+    record("glutTimerFunc(%u)", ms);
+}
+void glutFullScreenToggle() {
+    record("glutFullScreenToggle()");
+}
+void glutPositionWindow(int x, int y) {
+    record("glutPositionWindow(%d, %d)", x, y);
+}
 void glutMainLoop() {
     record("glutMainLoop()");
 }
@@ -398,6 +413,18 @@ __GLXextFuncPtr glXGetProcAddressARB(const GLubyte* name) {
 // A display without RandR: the game falls back to 60 Hz.
 Window XDefaultRootWindow(Display*) {
     return 1;
+}
+Bool XTranslateCoordinates(Display*, Window, Window, int x, int y, int* rootX, int* rootY,
+                           Window* child) {
+    *rootX = x;
+    *rootY = y;
+    *child = None;
+    return True;
+}
+
+// No window manager runs: the game fullscreens its window by hand.
+Window XGetSelectionOwner(Display*, Atom) {
+    return None;
 }
 XRRScreenResources* XRRGetScreenResourcesCurrent(Display*, Window) {
     return nullptr;

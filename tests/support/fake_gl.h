@@ -41,6 +41,8 @@ struct FakeGl {
     void (*keyboardUp)(unsigned char, int, int) = nullptr;
     void (*special)(int, int, int) = nullptr;
     void (*specialUp)(int, int, int) = nullptr;
+    void (*entry)(int) = nullptr;
+    void (*windowStatus)(int) = nullptr;
 };
 
 FakeGl& fakeGl();

@@ -4,7 +4,7 @@
 // it, so that each test starts as if the program had just launched: the
 // recording stand-in for OpenGL, the texture cache, the render cache and the
 // shared quad, the current state and camera, the frame clock, the random
-// generator and the title and result screens' own counters.
+// generator, a held game clock and the title and result screens' own state.
 
 #include "app/camera.h"
 #include "app/frame.h"
@@ -17,6 +17,8 @@
 #include "screens/start_state.h"
 
 inline void startFreshProcess() {
+    releaseGameClock();
+    heldMs = 0;
     resetFakeGl();
     textureCache.clear();
     imageLibraryReady = false;
@@ -34,4 +36,6 @@ inline void startFreshProcess() {
     startState.picturesReady = 0;
     startState.soundReady = false;
     endState.enteredAt = 0;
+    endState.recordPending = false;
+    endState.figuresShown = false;
 }

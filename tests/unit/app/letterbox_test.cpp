@@ -8,6 +8,7 @@
 #include <string>
 
 using ::testing::Contains;
+using ::testing::Not;
 
 namespace {
 
@@ -30,7 +31,7 @@ TEST(Letterbox, TheWholeCanvasShowsCentredInTheLargestFourByThreeArea) {
     EXPECT_THAT(wider, Contains("glScalef(1, 1, 1)"));
 }
 
-TEST(Letterbox, FourByThreeIsAskedForOnceAndNotAgainOnceRefused) {
+TEST(Letterbox, FourByThreeIsAskedForOnceAndNotAgainOnceRefusedUntilTheWindowIsResized) {
     // A tiling manager lets the shape through for a moment, then takes the
     // window back; asking again would go on for ever.
     resetFakeGl();
@@ -38,8 +39,19 @@ TEST(Letterbox, FourByThreeIsAskedForOnceAndNotAgainOnceRefused) {
     for (const int height : {1022, 958, 1022, 1022}) {
         view.reshape(1278, height);
     }
-    const auto calls = takeCalls();
+    auto calls = takeCalls();
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "glutReshapeWindow(1278, 958)"), 1);
+
+    // Restored, then maximised again: the manager may grant it this time.
+    view.reshape(800, 600);
+    view.reshape(1278, 1022);
+    calls = takeCalls();
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "glutReshapeWindow(1278, 958)"), 1);
+
+    // A fullscreen window keeps the screen's shape.
+    view.fullscreen = true;
+    view.reshape(1280, 1024);
+    EXPECT_THAT(takeCalls(), Not(Contains("glutReshapeWindow(1280, 960)")));
 }
 
 void expectPoint(const CanvasPoint point, const float x, const float y) {

@@ -42,6 +42,8 @@ TEST(StartUp, OpensTheWindowShowsTheTitleThenSetsTheFixedStateAndEntersTheLoop) 
         "glutKeyboardUpFunc",
         "glutSpecialFunc",
         "glutSpecialUpFunc",
+        "glutEntryFunc",
+        "glutWindowStatusFunc",
         // The title screen's enter: the shared quad, then the splash picture.
         "glGenLists(1)",
         "glNewList(1, GL_COMPILE)",

@@ -1,0 +1,20 @@
+#pragma once
+
+// The keys that serve the player on every screen rather than the game:
+// F11 and Alt+Enter switch between a window and fullscreen, M silences every
+// sound and brings it back. Both choices are kept for the next start.
+
+// Reads the kept choices: the sound is silenced before it ever opens, and
+// the window goes fullscreen once it is shown. Needs the window.
+void applyKeptSettings();
+
+// The frame's reshape callback calls this: a window manager fullscreens only
+// a window it already shows.
+void windowShown();
+
+// True when the key is one of the player's controls, which is then handled.
+bool controlKey(unsigned char key);
+bool controlSpecialKey(int key);
+
+void toggleFullscreen();
+void toggleMute();

@@ -1,0 +1,126 @@
+# The player's controls and memory, played through the real game: a pause
+# that stops the sun for as long as it lasts, the record a lost game leaves
+# (a damaged one set aside first), F11 to fullscreen and back under a window
+# manager, and M silencing the sound on SDL's disk driver.
+source "$(dirname "$0")/live_lib.sh"
+need_display "$@"
+
+speed=10
+lose_line="Loaded texture ./img/lose.jpg"
+
+# The mean brightness of a screenshot, from 0 to 1.
+brightness() {
+    convert "$1" -colorspace Gray -format '%[fx:mean]' info:
+}
+
+lost() {
+    has_line "$lose_line"
+}
+
+# --- A paused game stands still, and the paused time never counts --------------
+
+make_live_run_folder
+records="$run_folder/data/brumalo/records"
+mkdir -p "$(dirname "$records")"
+printf 'brumalo records 1\ngames played 3\n\x01\x02 not a record\n' >"$records"
+cp "$records" "$run_folder/damaged-copy"
+
+start_live_game "$speed" || finish
+enter_game || finish
+sleep_until_game_second 40
+screenshot playing
+
+# Paused at 40 game seconds for 30 real ones, 300 game seconds on the sped-up
+# clock: longer than a whole game.
+xdotool key p
+paused_at=$(game_seconds)
+sleep 1
+screenshot paused_first
+sleep 29
+screenshot paused_last
+game_running || fail "the game ended while paused"
+lost && fail "the sun set during the pause"
+looks_like "$(shot paused_first)" 0.001 "$(shot paused_last)" ||
+    fail "the paused scene moved (difference $last_seen)"
+less_than "$(brightness "$(shot paused_last)")" "$(brightness "$(shot playing)")" ||
+    fail "the paused scene is not dimmed"
+
+# A click resumes; the sun then sets once the rest of the 240 seconds has
+# passed, the paused seconds left out.
+xdotool click 1
+resumed_at=$(game_seconds)
+paused_for=$(awk -v a="$paused_at" -v b="$resumed_at" 'BEGIN { print b - a }')
+keep_trying 40 lost || fail "no lose picture within 400 game seconds of resuming"
+played_for=$(awk -v total="$(game_seconds)" -v paused="$paused_for" 'BEGIN { print total - paused }')
+echo "lost after $played_for game seconds of play, $paused_for paused"
+less_than 235 "$played_for" || fail "the sun set after only $played_for game seconds of play"
+less_than "$played_for" 260 || fail "the sun set only after $played_for game seconds of play"
+
+# --- The record: the damaged one kept aside, the lost game counted ---------------
+
+keep_trying 10 test -s "$records" || fail "the lost game left no record"
+grep -qx 'games played 1' "$records" || fail "the record does not count one game: $(cat "$records")"
+grep -qx 'games won 0' "$records" || fail "the record counts a win for a lost game"
+set_aside=$(ls "$records".damaged-* 2>/dev/null | head -n1)
+if [ -z "$set_aside" ]; then
+    fail "the damaged record was not kept aside"
+else
+    cmp -s "$set_aside" "$run_folder/damaged-copy" || fail "the record set aside is not the damaged one"
+    grep -qF "$set_aside" "$run_folder/stderr.txt" || fail "stderr does not say where the record went"
+fi
+stop_game
+
+# --- F11: fullscreen and back, under a window manager ----------------------------
+
+screen_size() {
+    xdpyinfo | awk '/dimensions:/ { print $2; exit }'
+}
+
+openbox >/dev/null 2>&1 &
+window_manager=$!
+sleep 1
+start_game SDL_AUDIODRIVER=dummy || finish
+windowed=$(window_size)
+point_at_game
+xdotool key F11
+keep_trying 10 size_is "$(screen_size)" || fail "F11 gave a window of $last_seen, not the screen's $(screen_size)"
+xdotool key F11
+keep_trying 10 size_is "$windowed" || fail "F11 again gave $last_seen, not the old $windowed"
+grep -qx 'fullscreen = no' "$run_folder/config/brumalo/settings" ||
+    fail "the settings do not say windowed: $(cat "$run_folder/config/brumalo/settings")"
+stop_game
+kill "$window_manager" 2>/dev/null
+wait "$window_manager" 2>/dev/null
+
+# --- M: silence on the disk audio driver ------------------------------------------
+
+# The loudest 16-bit sample in a stretch of the raw stereo output.
+loudest() {
+    python3 - "$1" "$2" "$3" <<'EOF'
+import array, sys
+path, start, end = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
+with open(path, "rb") as f:
+    f.seek(start - start % 2)
+    samples = array.array("h", f.read(end - start - (end - start) % 2))
+print(max((abs(s) for s in samples), default=0))
+EOF
+}
+
+audio="$run_folder/audio.raw"
+start_game SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$audio" || finish
+enter_game || finish
+sleep 2
+before=$(stat -c %s "$audio")
+xdotool key m
+sleep 1
+muted_from=$(stat -c %s "$audio")
+sleep 2
+muted_to=$(stat -c %s "$audio")
+loud=$(loudest "$audio" $((before / 2)) "$before")
+quiet=$(loudest "$audio" "$muted_from" "$muted_to")
+echo "loudest sample $loud before M, $quiet after"
+less_than 1000 "$loud" || fail "the music was not heard before M (loudest $loud)"
+[ "$quiet" = 0 ] || fail "M left sound in the output (loudest $quiet)"
+grep -qx 'mute = yes' "$run_folder/config/brumalo/settings" || fail "the settings do not keep the mute"
+
+finish
