@@ -28,8 +28,11 @@ inline constexpr char digits[] = "./img/digits.png";
 inline constexpr char paused[] = "./img/paused.png";
 inline constexpr char newBest[] = "./img/newbest.png";
 
-// The live game's pictures, which the title screen loads ahead of time.
-inline constexpr const char* liveGame[] = {background, sun, sky,  tree, magnifier, fish,
-                                           shadow,     ray, drop, ring, icicle,    snowflake};
+// The pictures of the live game and of what is drawn over it and over the
+// result screens, which the title screen loads ahead of time: no frame of
+// play waits for a picture, nor does the pause or the result.
+inline constexpr const char* liveGame[] = {background, sun,       sky,    tree,   magnifier,
+                                           fish,       shadow,    ray,    drop,   ring,
+                                           icicle,     snowflake, paused, digits, newBest};
 
 } // namespace pictures

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
@@ -60,14 +61,14 @@ TEST_F(TitleScreen, LoadsTheGamesPicturesOneAFrameWhileThePlayerReads) {
     console.take();
     startState.update();
     EXPECT_EQ(console.take(), "Loaded texture ./img/bg.png\n");
-    for (int frame = 0; frame < 11; ++frame) {
+    const int count = static_cast<int>(std::size(pictures::liveGame));
+    for (int frame = 1; frame < count; ++frame) {
         startState.update();
     }
     EXPECT_FALSE(startState.soundReady); // the pictures come first
     startState.update();
-    startState.update();
     EXPECT_TRUE(startState.soundReady);
-    EXPECT_EQ(startState.picturesReady, 12);
+    EXPECT_EQ(startState.picturesReady, count);
     for (const char* path : pictures::liveGame) {
         EXPECT_TRUE(textureCache.count(path)) << path;
     }
