@@ -13,6 +13,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 
 FakeGl& fakeGl() {
@@ -386,8 +387,9 @@ static int fakeSwapIntervalSgi(int interval) {
 }
 
 Display* glXGetCurrentDisplay() {
-    // Any non-null pointer will do: the fake never looks inside it.
-    static int stand_in;
+    // Xlib's macros (DefaultScreen) read the display's public fields, so the
+    // stand-in is a whole, zeroed display record: screen 0.
+    static std::remove_pointer_t<_XPrivDisplay> stand_in{};
     return fakeGl().hasDisplay ? reinterpret_cast<Display*>(&stand_in) : nullptr;
 }
 GLXDrawable glXGetCurrentDrawable() {
