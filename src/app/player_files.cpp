@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <set>
@@ -312,4 +313,31 @@ void complainOnce(const std::string& file, const std::string& line) {
 
 void forgetComplaints() {
     complainedAbout.clear();
+}
+
+bool setDamagedFileAside(const std::string& path, const DamagedFileWords& words) {
+    int error = 0;
+    const std::string aside = setAside(path, error);
+    if (aside.empty() && error != ENOENT) {
+        complainOnce(path, std::string("Brumalo: ") + words.name + " in " + path +
+                               " could not be read and could not be set aside (" +
+                               std::strerror(error) + "); " + words.leftAlone + " this run.");
+        return false;
+    }
+    if (!aside.empty()) {
+        // Told every time: each line names another kept file.
+        std::fprintf(stderr, "Brumalo: %s in %s could not be read; ", words.name, path.c_str());
+        std::fprintf(stderr, words.keptAs, aside.c_str());
+        std::fprintf(stderr, ".\n");
+    }
+    return true;
+}
+
+std::string_view trimmed(std::string_view text) {
+    constexpr std::string_view space = " \t\r";
+    const std::size_t first = text.find_first_not_of(space);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(space) - first + 1);
 }

@@ -44,6 +44,26 @@ int writeFileWhole(const std::string& path, std::string_view text);
 // The new path, or empty with `error` set when it could not be moved.
 std::string setAside(const std::string& path, int& error);
 
+// What a damaged file is called in the lines about it: "the record" or
+// "the settings", the words for leaving it ("it is left as it is and
+// nothing is kept") and for starting afresh ("it was kept as %s and a new
+// record begun", with the new path for %s).
+struct DamagedFileWords {
+    const char* name;
+    const char* leftAlone;
+    const char* keptAs;
+};
+
+// Makes way for a fresh file at `path` when the one there is damaged: sets
+// it aside with a line naming where it went, and answers true. One that
+// cannot even be moved is left alone, with one line, and the answer is false:
+// nothing may be written over it.
+bool setDamagedFileAside(const std::string& path, const DamagedFileWords& words);
+
+// The text without the spaces, tabs and carriage returns around it: a person
+// may leave them when editing a file.
+std::string_view trimmed(std::string_view text);
+
 // Holds the exclusive lock of the lock file `path` (made as needed) while it
 // lives, so that two games ending together take turns with the file beside
 // it. It waits for another holder a short while only: the game is not kept

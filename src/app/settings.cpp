@@ -3,20 +3,10 @@
 #include "app/player_files.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-    constexpr std::string_view space = " \t\r";
-    const std::size_t first = text.find_first_not_of(space);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(space) - first + 1);
-}
 
 // Text a person could have typed: no control characters but tabs and line
 // breaks.
@@ -47,23 +37,8 @@ bool clearForSettings(const std::string& path) {
         return true;
     }
 
-    int error = 0;
-    const std::string aside = setAside(path, error);
-    if (aside.empty() && error != ENOENT) {
-        complainOnce(path, "Brumalo: the settings in " + path +
-                               " could not be read and could not be set aside (" +
-                               std::strerror(error) +
-                               "); they are left as they are and not kept this run.");
-        return false;
-    }
-    if (!aside.empty()) {
-        // Told every time: each line names another kept file.
-        std::fprintf(stderr,
-                     "Brumalo: the settings in %s could not be read; they were kept as %s and "
-                     "new settings begun.\n",
-                     path.c_str(), aside.c_str());
-    }
-    return true;
+    return setDamagedFileAside(path, {"the settings", "they are left as they are and not kept",
+                                      "they were kept as %s and new settings begun"});
 }
 
 } // namespace

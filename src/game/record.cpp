@@ -1,5 +1,7 @@
 #include "game/record.h"
 
+#include "app/player_files.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
@@ -25,15 +27,6 @@ constexpr std::string_view versionLine = "brumalo records 1";
 constexpr int mostGames = 1'000'000'000; // some 7,600 years of play at four minutes a game
 constexpr int fishInALake = 10;
 constexpr int longestGameMs = 240'000;
-
-std::string_view trimmed(std::string_view text) {
-    constexpr std::string_view space = " \t\r";
-    const std::size_t first = text.find_first_not_of(space);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(space) - first + 1);
-}
 
 // A count of plain digits, no sign, within [0, most].
 std::optional<int> parseCount(std::string_view text, int most) {

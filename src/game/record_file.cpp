@@ -52,21 +52,10 @@ KeptRecord keepGameInRecord(const GameResult& game) {
         before = parseRecord(file.text);
     }
     if (file.state == SmallFile::State::Unreadable || !before) {
-        int error = 0;
-        const std::string aside = setAside(path, error);
-        if (aside.empty() && error != ENOENT) {
-            complainOnce(path, "Brumalo: the record in " + path +
-                                   " could not be read and could not be set aside (" +
-                                   std::strerror(error) +
-                                   "); it is left as it is and nothing is kept this run.");
+        const DamagedFileWords words = {"the record", "it is left as it is and nothing is kept",
+                                        "it was kept as %s and a new record begun"};
+        if (!setDamagedFileAside(path, words)) {
             return kept;
-        }
-        if (!aside.empty()) {
-            // Told every time: each line names another kept file.
-            std::fprintf(stderr,
-                         "Brumalo: the record in %s could not be read; it was kept as %s and a "
-                         "new record begun.\n",
-                         path.c_str(), aside.c_str());
         }
         before = Record{};
     }

@@ -10,6 +10,8 @@
 #     frame (the figure a busy machine disturbs least);
 #   - the longest frame from the click that starts the game to the end of
 #     that play;
+#   - the CPU of the game paused (P) for five seconds after that play, in
+#     cores;
 #   - peak resident memory, and the game's above the empty program's.
 # Give more than one build folder to measure their games side by side in the
 # same run, e.g. before and after a change; the probe and the empty program
@@ -126,7 +128,8 @@ play_empty() {
 play_game() {
     local label=$1 build=$2 log="$scratch/$1.log" pid window started
     rm -f "$log"
-    (cd "$build" && exec env SWAP_LOG="$log" LD_PRELOAD="$probe" ./brumalo >/dev/null 2>&1) &
+    (cd "$build" && exec env SWAP_LOG="$log" LD_PRELOAD="$probe" XDG_DATA_HOME="$scratch/data" \
+        XDG_CONFIG_HOME="$scratch/config" ./brumalo >/dev/null 2>&1) &
     pid=$!
     wait_for_swaps "$log"
     window=$(xdotool search --sync --name '^Brumalo$' | head -n1)
@@ -140,7 +143,15 @@ play_game() {
     sleep 1
     watch_play "$label" "$pid" "$log"
     note "$label" longest "$(longest_after "$log" "$started")"
-    xdotool mouseup 1 key Escape
+    xdotool mouseup 1 key p
+    sleep 1
+    local cpu_from cpu_to
+    cpu_from=$(cpu_ticks "$pid")
+    sleep 5
+    cpu_to=$(cpu_ticks "$pid")
+    note "$label" paused "$(awk -v t="$((cpu_to - cpu_from))" -v hz="$ticks_per_second" \
+        'BEGIN { printf "%.3f\n", t / hz / 5 }')"
+    xdotool key Escape
     wait "$pid" 2>/dev/null || true
 }
 
@@ -171,7 +182,7 @@ done
 median() { sort -g "$scratch/$1.$2" 2>/dev/null | awk '{ v[NR] = $1 } END { print (NR ? v[int((NR + 1) / 2)] : "-") }'; }
 
 echo "medians of $rounds rounds (launch: $((rounds * 2)) runs each)"
-printf '%-28s %10s %7s %7s %7s %11s %6s %8s %9s %10s\n' program "launch ms" ratio fps "p95 ms" "longest ms" cores "cpu ms" "peak MB" "above empty"
+printf '%-28s %10s %7s %7s %7s %11s %6s %8s %7s %9s %10s\n' program "launch ms" ratio fps "p95 ms" "longest ms" cores "cpu ms" paused "peak MB" "above empty"
 empty_launch=$(median empty launch)
 empty_memory=$(median empty memory)
 for label in "${labels[@]}"; do
@@ -183,9 +194,9 @@ for label in "${labels[@]}"; do
     fi
     launch=$(median "$label" launch)
     memory=$(median "$label" memory)
-    printf '%-28s %10s %7s %7s %7s %11s %6s %8s %9s %10s\n' "$name" "$launch" \
+    printf '%-28s %10s %7s %7s %7s %11s %6s %8s %7s %9s %10s\n' "$name" "$launch" \
         "$(awk -v a="$launch" -v b="$empty_launch" 'BEGIN { printf "%.2f", a / b }')" \
         "$(median "$label" fps)" "$(median "$label" p95)" "$(median "$label" longest)" \
-        "$(median "$label" cores)" "$(median "$label" cpu_per_frame)" "$memory" \
+        "$(median "$label" cores)" "$(median "$label" cpu_per_frame)" "$(median "$label" paused)" "$memory" \
         "$(awk -v a="$memory" -v b="$empty_memory" 'BEGIN { printf "%+.1f", a - b }')"
 done
