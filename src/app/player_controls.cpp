@@ -7,6 +7,8 @@
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr unsigned char enterKey = 13;
@@ -42,8 +44,9 @@ void showFullscreen(const bool on) {
         return;
     }
     if (on) {
-        windowedPlace = {glutGet(GLUT_WINDOW_X), glutGet(GLUT_WINDOW_Y), glutGet(GLUT_WINDOW_WIDTH),
-                         glutGet(GLUT_WINDOW_HEIGHT)};
+        // GLUT gives -1 for a place it has not been told yet.
+        windowedPlace = {std::max(0, glutGet(GLUT_WINDOW_X)), std::max(0, glutGet(GLUT_WINDOW_Y)),
+                         glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT)};
         glutPositionWindow(0, 0);
         glutReshapeWindow(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
     } else {
