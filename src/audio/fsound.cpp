@@ -1,11 +1,7 @@
 #include "audio/fsound.h"
 
+#include "audio/mixer.h"
 #include "audio/sound_file_kind.h"
-
-#include <SDL.h>
-#include <SDL_mixer.h>
-#include <cstdio>
-#include <dlfcn.h>
 
 struct FSOUND_SAMPLE {
     Mix_Chunk* chunk = nullptr; // decoded whole: every WAV
@@ -35,55 +31,6 @@ struct SoundLayer {
 SoundLayer layer;
 
 // ---------------------------------------------------------------------------
-// Device
-
-void ignoreAlsaMessage(const char* /*file*/, int /*line*/, const char* /*function*/, int /*err*/,
-                       const char* /*format*/, ...) {}
-
-// Without a sound card the ALSA library prints a screenful of lines while SDL
-// probes it. The one line this layer prints says what happened, so ALSA's own
-// chatter is turned off, if SDL has loaded ALSA at all.
-void quietAlsa() {
-    void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_NOLOAD);
-    if (alsa == nullptr) {
-        return;
-    }
-    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
-    using SetHandler = int (*)(Handler);
-    if (auto setHandler = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler"))) {
-        setHandler(ignoreAlsaMessage);
-    }
-    dlclose(alsa);
-}
-
-bool openMixer(int mixrate, int channels) {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        return false;
-    }
-    quietAlsa();
-    if (Mix_OpenAudio(mixrate, AUDIO_S16SYS, 2, 1024) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
-    }
-    Mix_AllocateChannels(channels);
-    return true;
-}
-
-// A build machine has no sound card and no sound server. The game must still
-// run there (and its tests must hear "played" sounds), so it mixes into SDL's
-// silent driver instead.
-bool openSilentMixer(int mixrate, int channels) {
-    const char* reason = SDL_GetError();
-    std::fprintf(stderr, "No audio device (%s); sound goes to silent output\n",
-                 reason != nullptr && reason[0] != '\0' ? reason : "unknown error");
-    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-    const bool opened = openMixer(mixrate, channels);
-    // Only this attempt is forced: a later Init may find a real device again.
-    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
-    return opened;
-}
-
-// ---------------------------------------------------------------------------
 // Samples
 
 bool isLoaded(const FSOUND_SAMPLE* sample) {
@@ -100,10 +47,10 @@ bool isLoaded(const FSOUND_SAMPLE* sample) {
 
 void freeSample(FSOUND_SAMPLE* sample) {
     if (sample->chunk != nullptr) {
-        Mix_FreeChunk(sample->chunk); // halts any channel still playing it
+        freeChunk(sample->chunk);
     }
     if (sample->music != nullptr) {
-        Mix_FreeMusic(sample->music);
+        freeMusic(sample->music);
     }
     delete sample;
 }
@@ -130,7 +77,7 @@ FSOUND_SAMPLE* decode(const char* path) {
         sample.chunk = Mix_LoadWAV(path);
         break;
     case SoundFileKind::mp3:
-        sample.music = Mix_LoadMUSType_RW(SDL_RWFromFile(path, "rb"), MUS_MP3, 1);
+        sample.music = loadStreamedSound(path);
         break;
     case SoundFileKind::unusable:
         break;
@@ -167,20 +114,20 @@ int startChunk(int channel, Mix_Chunk* chunk) {
         if (channel < 0 || channel >= layer.mixChannels) {
             return -1;
         }
-        return Mix_PlayChannel(channel, chunk, 0);
+        return playOnChannel(channel, chunk);
     }
 
-    const int freeChannel = Mix_PlayChannel(-1, chunk, 0);
+    const int freeChannel = playOnChannel(-1, chunk);
     if (freeChannel >= 0) {
         return freeChannel;
     }
     // Every channel busy: a new drip matters more than the tail of the oldest sound.
-    const int oldest = Mix_GroupOldest(-1);
+    const int oldest = oldestChannel();
     if (oldest < 0) {
         return -1;
     }
     Mix_HaltChannel(oldest);
-    return Mix_PlayChannel(oldest, chunk, 0);
+    return playOnChannel(oldest, chunk);
 }
 
 } // namespace
@@ -208,15 +155,7 @@ signed char FSOUND_Init(int mixrate, int maxsoftwarechannels, unsigned int /*fla
     const int channels = maxsoftwarechannels < 1                ? 1
                          : maxsoftwarechannels > maxMixChannels ? maxMixChannels
                                                                 : maxsoftwarechannels;
-
-    // Cut-off WAV data is refused rather than played up to the cut.
-    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
-    // SDL would turn Ctrl+C and SIGTERM into events that GLUT's loop never
-    // reads, leaving a game that cannot be stopped from its terminal.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    Mix_Init(MIX_INIT_MP3);
-    if (!openMixer(mixrate, channels) && !openSilentMixer(mixrate, channels)) {
-        Mix_Quit();
+    if (!openMixer(mixrate, channels)) {
         return fsoundFalse;
     }
 
@@ -260,7 +199,7 @@ int FSOUND_PlaySound(int channel, FSOUND_SAMPLE* sample) {
     int slot = -1;
     if (sample->music != nullptr) {
         // One stream at a time: starting it again replaces the earlier playback.
-        slot = Mix_PlayMusic(sample->music, 0) == 0 ? musicSlot : -1;
+        slot = playMusic(sample->music) ? musicSlot : -1;
     } else {
         slot = startChunk(channel, sample->chunk);
     }
@@ -292,7 +231,7 @@ signed char FSOUND_IsPlaying(int channel) {
     if (slot < 0) {
         return fsoundFalse;
     }
-    const bool sounding = slot == musicSlot ? Mix_PlayingMusic() != 0 : Mix_Playing(slot) != 0;
+    const bool sounding = slot == musicSlot ? musicSounding() : channelSounding(slot);
     return sounding ? fsoundTrue : fsoundFalse;
 }
 
@@ -333,9 +272,7 @@ void FSOUND_Close() {
             sample = nullptr;
         }
     }
-    Mix_CloseAudio();
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    closeMixer();
 
     layer.open = false;
     for (int& playback : layer.playbackOn) {

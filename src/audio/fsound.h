@@ -1,7 +1,8 @@
 #pragma once
 
 // The game's sound layer: the handful of FSOUND calls the sound bank makes,
-// mixed in software by SDL2_mixer. Names and argument lists follow the FMOD 3
+// mixed in software by SDL2_mixer on the desktop and by the page's audio in
+// the browser (mixer.h). Names and argument lists follow the FMOD 3
 // interface the bank was written against.
 //
 // Everything runs on the game's one thread. The layer keeps its state in

@@ -47,6 +47,38 @@ std::uint32_t bigEndian32(const unsigned char* bytes) {
            (std::uint32_t{bytes[2]} << 8) | std::uint32_t{bytes[3]};
 }
 
+std::uint32_t littleEndian32(const unsigned char* bytes) {
+    return (std::uint32_t{bytes[3]} << 24) | (std::uint32_t{bytes[2]} << 16) |
+           (std::uint32_t{bytes[1]} << 8) | std::uint32_t{bytes[0]};
+}
+
+// ---------------------------------------------------------------------------
+// WAVE chunks
+
+// A whole "fmt " chunk and, after it, a "data" chunk whose every byte is in
+// the file; the decoder judges the samples themselves. SDL2_mixer can be told
+// to refuse a cut-off file, a browser plays it up to the cut or fails long
+// after the load said it worked.
+bool isCompleteWave(const OpenFile& file) {
+    bool hasFormat = false;
+    long at = 12;
+    unsigned char header[8];
+    while (file.read(at, header, 8)) {
+        const long size = static_cast<long>(littleEndian32(header + 4));
+        const long body = at + 8;
+        if (std::memcmp(header, "fmt ", 4) == 0) {
+            if (size < 16 || file.size - body < size) {
+                return false;
+            }
+            hasFormat = true;
+        } else if (std::memcmp(header, "data", 4) == 0) {
+            return hasFormat && file.size - body >= size;
+        }
+        at = body + size + (size & 1); // chunks are padded to an even length
+    }
+    return false;
+}
+
 // ---------------------------------------------------------------------------
 // MP3 frames
 
@@ -144,10 +176,8 @@ SoundFileKind identifySoundFile(const char* path) {
         return SoundFileKind::unusable;
     }
 
-    // The decoder checks the WAVE chunks itself; it is told to refuse
-    // truncated data when the sound layer starts.
     if (std::memcmp(magic, "RIFF", 4) == 0 && std::memcmp(magic + 8, "WAVE", 4) == 0) {
-        return SoundFileKind::wave;
+        return isCompleteWave(file) ? SoundFileKind::wave : SoundFileKind::unusable;
     }
     if (isCompleteMp3(file)) {
         return SoundFileKind::mp3;

@@ -5,7 +5,7 @@
 // noise as sound.
 enum class SoundFileKind {
     unusable, // missing, unreadable, cut short or not a sound we decode
-    wave,     // RIFF WAVE container
+    wave,     // RIFF WAVE of plain samples, all its data present
     mp3,      // MPEG audio layer III, complete as far as its header tells
 };
 
