@@ -43,6 +43,10 @@ bool openMixer(int mixrate, int channels) {
     if (Mix_OpenAudio(mixrate, AUDIO_S16SYS, 2, 1024) != 0) {
         return false;
     }
+    // The layer hands the mixer files, which it reads from the page's file
+    // system; without this it warns on every load that the page did not
+    // decode the file ahead.
+    EM_ASM({ Module['noAudioDecoding'] = true; });
     // The browser's mixer never shrinks its channel count, so it starts from
     // none to end with exactly `channels`.
     Mix_AllocateChannels(0);
@@ -133,6 +137,12 @@ bool playMusic(Mix_Music* music) {
     // complaint about music that is still playing.
     Mix_HaltMusic();
     if (Mix_PlayMusic(music, 0) != 0) {
+        return false;
+    }
+    // Before the player's first click or key the browser refuses to start an
+    // <audio> element, which then stays paused: nothing started.
+    if (Mix_PausedMusic() != 0) {
+        Mix_HaltMusic();
         return false;
     }
     mixer.music = music;
