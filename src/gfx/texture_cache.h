@@ -18,6 +18,8 @@ struct Texture {
 // leak checker sees nothing left behind.
 using TextureCache = std::map<const char*, std::unique_ptr<Texture>>;
 extern TextureCache textureCache;
+// Whether the picture decoder has been started: DevIL needs starting once,
+// before its first picture. A fresh process starts with it false.
 extern bool imageLibraryReady;
 
 // Returns the shared record for a path, loading the picture on first request.
