@@ -3,32 +3,8 @@
 #include <GL/gl.h>
 
 RenderCache renderCache;
-unsigned int unitQuadList = 0;
-
-void buildUnitQuad() {
-    // Sprites built before the window exists get 0 here and leave the list
-    // for the first sprite built after it.
-    unitQuadList = glGenLists(1);
-    glNewList(unitQuadList, GL_COMPILE);
-    glBegin(GL_QUADS);
-    glNormal3f(0, 0, 1);
-    // t = 0 on the top edge: pictures load top row first and show upright.
-    glTexCoord2f(0, 1);
-    glVertex3f(-0.5f, -0.5f, 0);
-    glTexCoord2f(1, 1);
-    glVertex3f(0.5f, -0.5f, 0);
-    glTexCoord2f(1, 0);
-    glVertex3f(0.5f, 0.5f, 0);
-    glTexCoord2f(0, 0);
-    glVertex3f(-0.5f, 0.5f, 0);
-    glEnd();
-    glEndList();
-}
-
 Sprite::Sprite() {
-    if (unitQuadList == 0) {
-        buildUnitQuad();
-    }
+    prepareUnitQuad();
 }
 
 Sprite::~Sprite() {
@@ -90,7 +66,7 @@ void Sprite::draw() const {
         glTranslatef(texOffset[0], texOffset[1], 0);
         glScalef(texScale[0], texScale[1], 0);
     }
-    glCallList(unitQuadList);
+    drawUnitQuad();
     if (texWindow) {
         glPopMatrix();
         glMatrixMode(GL_MODELVIEW);

@@ -2,11 +2,12 @@
 
 #include "game/vec3.h"
 #include "gfx/texture_cache.h"
+#include "gfx/unit_quad.h"
 
 #include <cstdint>
 
 // Everything on screen but the light ray is a sprite: one textured, tinted,
-// transformed unit square drawn through a shared display list.
+// transformed unit square (gfx/unit_quad.h).
 struct Sprite {
     Vec3 position;       // the point the sprite turns about
     Vec3 pivot;          // the quad's centre relative to that point, after the turn
@@ -39,10 +40,6 @@ struct RenderCache {
     std::uint8_t blendEnabled = 0;
 };
 extern RenderCache renderCache;
-
-// The unit square every sprite draws; 0 until a GL context exists to build it.
-extern unsigned int unitQuadList;
-void buildUnitQuad();
 
 // Lets a sprite give up its picture and take another, as every owner does.
 void retexture(Sprite& sprite, const char* path);
