@@ -38,8 +38,9 @@ int freeChannel() {
 } // namespace
 
 bool openMixer(int mixrate, int channels) {
-    // Never fails: without Web Audio the sounds play through <audio> elements.
-    // The page's audio starts on the player's first click or key.
+    // Opening makes (or finds) the page's audio context, which the browser
+    // starts on the player's first click or key; a browser without Web Audio
+    // plays the sounds through <audio> elements instead.
     if (Mix_OpenAudio(mixrate, AUDIO_S16SYS, 2, 1024) != 0) {
         return false;
     }
