@@ -2,16 +2,16 @@
 
 #include "app/camera.h"
 #include "app/frame_pacing.h"
+#include "app/game_end.h"
 #include "app/pause_key.h"
 #include "app/player_controls.h"
 #include "app/state.h"
 #include "app/window_identity.h"
+#include "app/window_watch.h"
 #include "game/live_mode.h"
 #include "screens/start_state.h"
 
 #include <GL/freeglut.h>
-
-#include <cstdlib>
 
 std::int32_t elapsedMs = 0;
 float frameDelta = 0;
@@ -135,7 +135,8 @@ void onPassiveMotion(const int x, const int y) {
 
 void onKeyboard(const unsigned char key, const int x, const int y) {
     if (key == escapeKey || key == ctrlQ) {
-        std::exit(0);
+        endGame();
+        return;
     }
     if (controlKey(key)) {
         return;
@@ -153,7 +154,8 @@ void onKeyboardUp(const unsigned char key, const int x, const int y) {
 
 void onSpecial(const int key, const int x, const int y) {
     if (key == GLUT_KEY_F4 && (glutGetModifiers() & GLUT_ACTIVE_ALT)) {
-        std::exit(0);
+        endGame();
+        return;
     }
     if (controlSpecialKey(key)) {
         return;
@@ -205,8 +207,7 @@ int runGame(int argc, char** argv) {
     glutKeyboardUpFunc(onKeyboardUp);
     glutSpecialFunc(onSpecial);
     glutSpecialUpFunc(onSpecialUp);
-    glutEntryFunc(onEntry);
-    glutWindowStatusFunc(onWindowStatus);
+    watchWindow();
 
     // The title screen loads its picture and builds the shared quad, both of
     // which need the window's GL context.

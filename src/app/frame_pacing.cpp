@@ -1,11 +1,6 @@
 #include "app/frame_pacing.h"
 
-#include <GL/freeglut.h>
-#include <GL/glx.h>
-#include <X11/extensions/Xrandr.h>
-
 #include <algorithm>
-#include <thread>
 
 FramePacer framePacer;
 
@@ -38,82 +33,4 @@ FramePacer::Clock::duration FramePacer::beforeSwap(const Clock::time_point now) 
     }
     lastSwap = due;
     return due - now;
-}
-
-// The refresh rate of the monitor that shows the window's centre (or of the
-// first one that shows anything), from the modes the server already knows:
-// asking it to probe the monitors afresh can stall for a noticeable moment on
-// a real desktop.
-static double refreshRateOf(Display* display) {
-    const Window root = XDefaultRootWindow(display);
-    XRRScreenResources* resources = XRRGetScreenResourcesCurrent(display, root);
-    if (!resources) {
-        return 0;
-    }
-    int centreX = 0;
-    int centreY = 0;
-    Window child = 0;
-    XTranslateCoordinates(display, glXGetCurrentDrawable(), root, glutGet(GLUT_WINDOW_WIDTH) / 2,
-                          glutGet(GLUT_WINDOW_HEIGHT) / 2, &centreX, &centreY, &child);
-
-    double firstRate = 0;
-    double windowRate = 0;
-    for (int i = 0; i < resources->ncrtc && windowRate == 0; ++i) {
-        XRRCrtcInfo* crtc = XRRGetCrtcInfo(display, resources, resources->crtcs[i]);
-        if (!crtc) {
-            continue;
-        }
-        double rate = 0;
-        for (int j = 0; j < resources->nmode; ++j) {
-            const XRRModeInfo& mode = resources->modes[j];
-            if (mode.id == crtc->mode && mode.hTotal > 0 && mode.vTotal > 0) {
-                rate = static_cast<double>(mode.dotClock) / (mode.hTotal * double(mode.vTotal));
-            }
-        }
-        const bool showsWindow = centreX >= crtc->x && centreY >= crtc->y &&
-                                 centreX < crtc->x + static_cast<int>(crtc->width) &&
-                                 centreY < crtc->y + static_cast<int>(crtc->height);
-        if (firstRate == 0) {
-            firstRate = rate;
-        }
-        if (showsWindow) {
-            windowRate = rate;
-        }
-        XRRFreeCrtcInfo(crtc);
-    }
-    XRRFreeScreenResources(resources);
-    return windowRate != 0 ? windowRate : firstRate;
-}
-
-void setPaceFromDisplay() {
-    framePacer.refreshKnown = true;
-    Display* display = glXGetCurrentDisplay();
-    if (!display) {
-        return;
-    }
-    // A virtual display reports no rate; 60 Hz is any ordinary monitor.
-    const double rate = refreshRateOf(display);
-    if (rate >= 20 && rate <= 500) {
-        framePacer.refresh = std::chrono::duration_cast<FramePacer::Clock::duration>(
-            std::chrono::duration<double>(1.0 / rate));
-    }
-}
-
-void paceFrame() {
-    // Without vertical sync the software renderer does a frame's pixel work
-    // only when asked to show it; finishing it here first makes the swap
-    // after the wait a copy of a ready picture, so the frame reaches the
-    // screen on its beat and not a drawing time later.
-    if (framePacer.pacing) {
-        glFinish();
-    }
-    // The display is asked its rate once the first frame is shown, so never
-    // while the game starts up, and before any frame is judged.
-    if (framePacer.started && !framePacer.refreshKnown) {
-        setPaceFromDisplay();
-    }
-    const FramePacer::Clock::duration rest = framePacer.beforeSwap(FramePacer::Clock::now());
-    if (rest > FramePacer::Clock::duration::zero()) {
-        std::this_thread::sleep_for(rest);
-    }
 }

@@ -1,7 +1,6 @@
 #include "app/language.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -78,14 +77,7 @@ std::string languageFolder(const LocaleSettings& settings,
     return "";
 }
 
-void enterLanguageFolder() {
-    const auto setting = [](const char* name) {
-        const char* value = std::getenv(name);
-        return std::string(value ? value : "");
-    };
-    const LocaleSettings settings = {setting("LANGUAGE"), setting("LC_ALL"), setting("LC_MESSAGES"),
-                                     setting("LANG")};
-
+std::vector<std::string> translatedLanguages() {
     // A missing or unreadable lang folder leaves no translation: English.
     std::vector<std::string> translated;
     std::error_code error;
@@ -96,9 +88,17 @@ void enterLanguageFolder() {
             translated.push_back(entry->path().filename().string());
         }
     }
+    return translated;
+}
 
-    const std::string folder = languageFolder(settings, translated);
+std::string chosenLanguageFolder() {
+    return languageFolder(playerLocaleSettings(), translatedLanguages());
+}
+
+void enterLanguageFolder() {
+    const std::string folder = chosenLanguageFolder();
     if (!folder.empty()) {
+        std::error_code error;
         std::filesystem::current_path(folder, error);
     }
 }

@@ -18,7 +18,17 @@ struct LocaleSettings {
 std::string languageFolder(const LocaleSettings& settings,
                            const std::vector<std::string>& translated);
 
-// Reads the settings from the environment and changes into the chosen
-// language's folder under ./lang, if any. The game keeps opening its pictures
-// and sounds as ./img and ./sounds, so this must run before anything loads.
+// The player's settings: on the desktop from the environment, in the
+// browser from the languages the browser is set to prefer.
+LocaleSettings playerLocaleSettings();
+
+// The folders under ./lang, each a language the pictures are made in.
+std::vector<std::string> translatedLanguages();
+
+// languageFolder for this player, among the folders under ./lang.
+std::string chosenLanguageFolder();
+
+// Changes into chosenLanguageFolder, if any. The game keeps opening its
+// pictures and sounds as ./img and ./sounds, so this must run before
+// anything loads.
 void enterLanguageFolder();

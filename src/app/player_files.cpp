@@ -1,5 +1,7 @@
 #include "app/player_files.h"
 
+#include "app/player_storage.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -202,34 +204,12 @@ int writeFileWhole(const std::string& path, std::string_view text) {
         fsync(folderDescriptor);
         close(folderDescriptor);
     }
+    persistPlayerFiles();
     return 0;
 }
 
 // ---------------------------------------------------------------------------
 // Setting a damaged file aside
-
-namespace {
-
-// Renames, unless `to` exists: renameat2 where the disk knows
-// RENAME_NOREPLACE, else a second name made with link (which never replaces)
-// and the first removed.
-int moveIfFree(const std::string& from, const std::string& to) {
-    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
-        return 0;
-    }
-    if (errno != EINVAL && errno != ENOSYS) {
-        return errno;
-    }
-    if (link(from.c_str(), to.c_str()) != 0) {
-        return errno;
-    }
-    // Were the first name to stay, the file is still kept under the second:
-    // the new file written at the first replaces the name, not the file.
-    unlink(from.c_str());
-    return 0;
-}
-
-} // namespace
 
 std::string setAside(const std::string& path, int& error) {
     const std::time_t now = std::time(nullptr);
@@ -242,8 +222,12 @@ std::string setAside(const std::string& path, int& error) {
     for (int number = 1; number <= 1000; ++number) {
         const std::string aside = number == 1 ? base : base + "-" + std::to_string(number);
         error = moveIfFree(path, aside);
+        if (error == 0) {
+            persistPlayerFiles();
+            return aside;
+        }
         if (error != EEXIST) {
-            return error == 0 ? aside : std::string();
+            return {};
         }
     }
     return {};

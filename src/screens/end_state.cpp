@@ -1,6 +1,7 @@
 #include "screens/end_state.h"
 
 #include "app/frame.h"
+#include "app/game_end.h"
 #include "game/live_mode.h"
 #include "game/record_file.h"
 #include "gfx/picture_paths.h"
@@ -8,7 +9,6 @@
 #include <GL/freeglut.h>
 
 #include <cmath>
-#include <cstdlib>
 
 static constexpr float lockedSeconds = 5.0f;
 
@@ -66,6 +66,6 @@ void EndState::mouse(const int button, const int buttonState, int, int) {
         return;
     }
     if (nowSeconds() - enteredAt > lockedSeconds) {
-        std::exit(0);
+        endGame();
     }
 }

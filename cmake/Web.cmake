@@ -1,0 +1,176 @@
+# The browser build, included from the top CMakeLists.txt under emcmake:
+#   emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release
+#   cmake --build build-web                    the site, in build-web/site
+#   cmake --build build-web --target web-zip   the site as build-web/brumalo-web.zip
+# The game is the same sources as on the desktop, the *_web.cpp seams in
+# place of the *_desktop.cpp ones, on emscripten's GLUT, SDL 1 mixer and
+# OpenGL 1.1 emulation over WebGL. Its pictures and sounds are made by the
+# desktop's rules; the browser gets them as one package of shared data,
+# downloaded before the game starts, and the few pictures with lettering as
+# plain files per language, of which the game fetches only its player's.
+
+set(siteDir ${CMAKE_BINARY_DIR}/site)
+file(MAKE_DIRECTORY ${siteDir})
+
+# --- The tools the build runs --------------------------------------------------
+
+# The sound synthesiser runs during the build, so it is built for this
+# machine by its compiler, in a build of its own.
+include(ExternalProject)
+find_program(BRUMALO_HOST_CXX NAMES g++ c++ clang++ REQUIRED
+             DOC "The compiler for the tools the browser build runs while it builds")
+set(hostToolsDir ${CMAKE_BINARY_DIR}/host-tools)
+set(hostSynth ${hostToolsDir}/synth/brumalo_synth)
+ExternalProject_Add(brumalo_host_tools
+  SOURCE_DIR ${CMAKE_SOURCE_DIR}/cmake/host-tools
+  BINARY_DIR ${hostToolsDir}
+  CMAKE_ARGS -DCMAKE_CXX_COMPILER=${BRUMALO_HOST_CXX} -DCMAKE_BUILD_TYPE=Release
+             -DBRUMALO_SOURCE_DIR=${CMAKE_SOURCE_DIR}
+  INSTALL_COMMAND ""
+  # Its own build decides what changed in the synthesiser's sources.
+  BUILD_ALWAYS ON
+  BUILD_BYPRODUCTS ${hostSynth})
+
+# The sound rules name the synthesiser as a program target, as on the
+# desktop; here that target is the machine's own build. It runs as it is,
+# not through node as emscripten's programs would.
+add_executable(brumalo_synth IMPORTED GLOBAL)
+set_target_properties(brumalo_synth PROPERTIES IMPORTED_LOCATION ${hostSynth}
+                                               CROSSCOMPILING_EMULATOR "")
+
+# --- Pictures and sounds -------------------------------------------------------
+
+add_subdirectory(po)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/img ${CMAKE_BINARY_DIR}/sounds)
+add_subdirectory(assets/img)
+add_subdirectory(assets/sounds)
+add_dependencies(brumalo_sounds brumalo_host_tools)
+
+get_directory_property(builtPictures DIRECTORY assets/img DEFINITION pictureFiles)
+get_directory_property(builtSounds DIRECTORY assets/sounds DEFINITION soundFiles)
+get_directory_property(lettered DIRECTORY assets/img DEFINITION translatedPictures)
+if(NOT builtPictures OR NOT builtSounds OR NOT lettered)
+  message(FATAL_ERROR "No pictures or no sounds for the site: assets/img and assets/sounds "
+                      "must list what they make in pictureFiles, translatedPictures and "
+                      "soundFiles.")
+endif()
+
+# The shared data, mounted where the game looks for it (data_folder_web.cpp).
+# The file packager writes the code that downloads it, which goes into the
+# game's script ahead of the game.
+set(dataScript ${CMAKE_BINARY_DIR}/brumalo-data.js)
+set(packed)
+foreach(file ${builtPictures})
+  get_filename_component(name ${file} NAME)
+  list(APPEND packed ${file}@/brumalo/img/${name})
+endforeach()
+foreach(file ${builtSounds})
+  get_filename_component(name ${file} NAME)
+  list(APPEND packed ${file}@/brumalo/sounds/${name})
+endforeach()
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_custom_command(
+  OUTPUT ${siteDir}/brumalo.data ${dataScript}
+  COMMAND Python3::Interpreter ${EMSCRIPTEN_ROOT_PATH}/tools/file_packager.py
+          ${siteDir}/brumalo.data --preload ${packed} --js-output=${dataScript} --no-node
+  DEPENDS ${builtPictures} ${builtSounds}
+  COMMENT "Packing the shared pictures and sounds into site/brumalo.data"
+  VERBATIM)
+add_custom_target(brumalo_data DEPENDS ${siteDir}/brumalo.data ${dataScript})
+
+# Each language's lettered pictures, as plain files in site/lang/<language>/img;
+# every language has the same names.
+set(letteredCopies)
+set(letteredNames)
+foreach(file ${lettered})
+  file(RELATIVE_PATH inBuild ${CMAKE_BINARY_DIR} ${file})
+  set(copy ${siteDir}/${inBuild})
+  add_custom_command(
+    OUTPUT ${copy}
+    COMMAND ${CMAKE_COMMAND} -E copy ${file} ${copy}
+    DEPENDS ${file}
+    VERBATIM)
+  list(APPEND letteredCopies ${copy})
+  get_filename_component(name ${file} NAME)
+  list(APPEND letteredNames "\"${name}\"")
+endforeach()
+list(REMOVE_DUPLICATES letteredNames)
+add_custom_target(brumalo_lettered_pictures DEPENDS ${letteredCopies})
+
+# The languages and their pictures' names, for the start-up script.
+set(languageNames)
+foreach(language ${BRUMALO_LANGUAGES})
+  list(APPEND languageNames "\"${language}\"")
+endforeach()
+list(JOIN languageNames ", " languageNames)
+list(JOIN letteredNames ", " letteredNames)
+set(languagesScript ${CMAKE_BINARY_DIR}/brumalo-languages.js)
+file(CONFIGURE OUTPUT ${languagesScript} CONTENT
+"// Made by cmake/Web.cmake from po/LINGUAS and the pictures' rules.
+Module['brumaloLanguages'] = [${languageNames}];
+Module['brumaloLetteredPictures'] = [${letteredNames}];
+")
+
+# --- The game ------------------------------------------------------------------
+
+# The picture decoder is Debian's stb, headers only; the folder that holds
+# them is linked into a folder of its own, so that the rest of the machine's
+# headers stay out of the browser build.
+find_path(BRUMALO_STB_INCLUDE stb/stb_image.h PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH REQUIRED
+          DOC "The folder that holds stb/stb_image.h (Debian's libstb-dev)")
+set(stbInclude ${CMAKE_BINARY_DIR}/stb-include)
+file(MAKE_DIRECTORY ${stbInclude})
+file(CREATE_LINK ${BRUMALO_STB_INCLUDE}/stb ${stbInclude}/stb SYMBOLIC)
+
+add_executable(brumalo ${BRUMALO_CORE_SOURCES})
+target_include_directories(brumalo PRIVATE src cmake/web/include)
+target_include_directories(brumalo SYSTEM PRIVATE ${stbInclude})
+target_compile_options(brumalo PRIVATE -sUSE_SDL=1)
+# The start-up script mounts the player's files and readies the language
+# folders before main; W4's page mends GLUT after its code (web/post.js).
+set(startScript ${CMAKE_SOURCE_DIR}/cmake/web/start.js)
+# Each as "SHELL:", or CMake would merge the repeated --pre-js into one.
+set(linkScripts "SHELL:--pre-js ${dataScript}" "SHELL:--pre-js ${languagesScript}"
+                "SHELL:--pre-js ${startScript}")
+set(linkDepends ${dataScript} ${languagesScript} ${startScript})
+if(EXISTS ${CMAKE_SOURCE_DIR}/web/post.js)
+  list(APPEND linkScripts "SHELL:--post-js ${CMAKE_SOURCE_DIR}/web/post.js")
+  list(APPEND linkDepends ${CMAKE_SOURCE_DIR}/web/post.js)
+endif()
+target_link_options(brumalo PRIVATE
+  -sUSE_SDL=1 -sLEGACY_GL_EMULATION=1 -sALLOW_MEMORY_GROWTH=1 -sFORCE_FILESYSTEM=1
+  -lidbfs.js ${linkScripts})
+set_target_properties(brumalo PROPERTIES
+  RUNTIME_OUTPUT_DIRECTORY ${siteDir}
+  LINK_DEPENDS "${linkDepends}"
+  # emscripten's optimiser needs node's acorn, which Debian keeps here.
+  RULE_LAUNCH_LINK "${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs")
+add_dependencies(brumalo brumalo_data)
+
+# --- The site ------------------------------------------------------------------
+
+# The page is the web/ folder's, copied whole; without one a plain page of
+# our own shows the game.
+file(GLOB pageFiles CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/web/*)
+list(FILTER pageFiles EXCLUDE REGEX "/post\\.js$")
+set(pageCopies)
+foreach(file ${pageFiles})
+  get_filename_component(name ${file} NAME)
+  add_custom_command(
+    OUTPUT ${siteDir}/${name}
+    COMMAND ${CMAKE_COMMAND} -E copy ${file} ${siteDir}/${name}
+    DEPENDS ${file}
+    VERBATIM)
+  list(APPEND pageCopies ${siteDir}/${name})
+endforeach()
+if(NOT EXISTS ${CMAKE_SOURCE_DIR}/web/index.html)
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/web/index.html ${siteDir}/index.html COPYONLY)
+endif()
+add_custom_target(brumalo_site ALL DEPENDS ${pageCopies} brumalo brumalo_lettered_pictures)
+
+add_custom_target(web-zip
+  COMMAND ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/brumalo-web.zip --format=zip .
+  WORKING_DIRECTORY ${siteDir}
+  COMMENT "Zipping the site into brumalo-web.zip"
+  VERBATIM)
+add_dependencies(web-zip brumalo_site)

@@ -1,0 +1,7 @@
+#include "app/game_end.h"
+
+#include <cstdlib>
+
+void endGame() {
+    std::exit(0);
+}

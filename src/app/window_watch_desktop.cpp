@@ -1,0 +1,10 @@
+#include "app/window_watch.h"
+
+#include "app/frame.h"
+
+#include <GL/freeglut.h>
+
+void watchWindow() {
+    glutEntryFunc(onEntry);
+    glutWindowStatusFunc(onWindowStatus);
+}

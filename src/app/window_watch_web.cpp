@@ -1,0 +1,30 @@
+#include "app/window_watch.h"
+
+#include "app/frame.h"
+
+#include <GL/freeglut.h>
+#include <emscripten/html5.h>
+
+// The browser's GLUT tells neither; the page does. A hidden tab (another tab
+// chosen, the browser minimised) is a hidden window, and the pointer leaving
+// the canvas is the pointer leaving the window.
+namespace {
+
+EM_BOOL onVisibilityChange(int, const EmscriptenVisibilityChangeEvent* event, void*) {
+    if (event->hidden) {
+        onWindowStatus(GLUT_HIDDEN);
+    }
+    return EM_FALSE;
+}
+
+EM_BOOL onMouseLeave(int, const EmscriptenMouseEvent*, void*) {
+    onEntry(GLUT_LEFT);
+    return EM_FALSE;
+}
+
+} // namespace
+
+void watchWindow() {
+    emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, onVisibilityChange);
+    emscripten_set_mouseleave_callback("#canvas", nullptr, EM_FALSE, onMouseLeave);
+}
