@@ -127,7 +127,8 @@ target_include_directories(brumalo PRIVATE src cmake/web/include)
 target_include_directories(brumalo SYSTEM PRIVATE ${stbInclude})
 target_compile_options(brumalo PRIVATE -sUSE_SDL=1)
 # The start-up script mounts the player's files and readies the language
-# folders before main; W4's page mends GLUT after its code (web/post.js).
+# folders before main; the page's mends to GLUT (web/post.js) follow the
+# runtime's code.
 set(startScript ${CMAKE_SOURCE_DIR}/cmake/web/start.js)
 # Each as "SHELL:", or CMake would merge the repeated --pre-js into one.
 set(linkScripts "SHELL:--pre-js ${dataScript}" "SHELL:--pre-js ${languagesScript}"
