@@ -203,51 +203,51 @@ function missingFeature() {
 let mostDependencies = 0;
 let downloadShown = false;
 
-window.Module = {
-    canvas : canvas,
+const Module = {canvas};
+window.Module = Module;
 
-    setStatus(text) {
-        if (gameStarted) {
-            return;
-        }
-        const downloaded = /\((\d+)\/(\d+)\)/.exec(text);
-        if (downloaded) {
-            downloadShown = true;
-            statusText.textContent = 'Loading Brumalo…';
-            progress.max = Number(downloaded[2]);
-            progress.value = Number(downloaded[1]);
-        } else if (text) {
-            statusText.textContent = text.replace('...', '…');
-        }
-    },
+Module.setStatus = function(text) {
+    if (gameStarted) {
+        return;
+    }
+    const downloaded = /\((\d+)\/(\d+)\)/.exec(text);
+    if (downloaded) {
+        downloadShown = true;
+        statusText.textContent = 'Loading Brumalo…';
+        progress.max = Number(downloaded[2]);
+        progress.value = Number(downloaded[1]);
+    } else if (text) {
+        statusText.textContent = text.replace('...', '…');
+    }
+};
 
-    monitorRunDependencies(left) {
-        mostDependencies = Math.max(mostDependencies, left);
-        if (!gameStarted && left > 0 && !downloadShown) {
-            progress.max = mostDependencies;
-            progress.value = mostDependencies - left;
-        }
-    },
+Module.monitorRunDependencies = function(left) {
+    mostDependencies = Math.max(mostDependencies, left);
+    if (!gameStarted && left > 0 && !downloadShown) {
+        progress.max = mostDependencies;
+        progress.value = mostDependencies - left;
+    }
+};
 
-    // After main has run: GLUT has its window and sized it 800 by 600; from
-    // here on the canvas follows the page.
-    postRun : [ () => {
-        gameStarted = true;
-        if (!gameOver) {
-            showOnly(null);
-        }
-        fitCanvas();
-    } ],
+// Once main has run the canvas follows the page (GLUT's window may come a
+// moment later: see web/post.js).
+Module.postRun = [ function() {
+    gameStarted = true;
+    if (!gameOver) {
+        showOnly(null);
+    }
+    fitCanvas();
+} ];
 
-    onGameEnded : gameEnded,
-    onExit : gameEnded,
-    toggleFullscreen : toggleFullscreen,
+Module.fitCanvas = fitCanvas;
+Module.onGameEnded = gameEnded;
+Module.onExit = gameEnded;
+Module.toggleFullscreen = toggleFullscreen;
 
-    onAbort(what) {
-        gameOver = true;
-        showProblem('Brumalo stopped with an error' + (what ? ': ' + what : '.') +
-                    ' Reloading the page starts it again.');
-    },
+Module.onAbort = function(what) {
+    gameOver = true;
+    showProblem('Brumalo stopped with an error' + (what ? ': ' + what : '.') +
+                ' Reloading the page starts it again.');
 };
 
 canvas.addEventListener('webglcontextlost', (event) => {

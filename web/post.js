@@ -1,7 +1,7 @@
 // Mends to emscripten's GLUT, run after its code and before the game's main
 // (which waits for the WebAssembly and the data to arrive), so that glutInit
-// already registers the mended handlers.
-
+// already registers the mended handlers. Their own names stay inside.
+(function() {
 // GLUT's pointer motion handler reads the pointer's place, works out the new
 // one, and then hands its callbacks the old one: the glass would trail one
 // move behind the pointer, and where a single move jumps far (a tap, a
@@ -31,17 +31,42 @@ GLUT.onMousemove = function(event) {
     getWasmTableEntry(callback)(x, y);
 };
 
+// The page sizes the canvas to the window; GLUT sizes it to the game's
+// window size when the game opens its window, which may be after the page
+// took its first measure (the game first fetches its language's pictures).
+// Once GLUT is done, the page's size is put back.
+Browser.resizeListeners.push(function() {
+    setTimeout(function() {
+        if (Module['fitCanvas']) {
+            Module['fitCanvas']();
+        }
+    });
+});
+
+// GLUT hands the game no key for Ctrl with a letter, where the desktop's
+// GLUT hands it the control character; Ctrl+Q (17) ends the game. Only that
+// one is handed over: the other Ctrl letters stay the browser's shortcuts
+// (GLUT keeps the browser from any key it gives the game).
+const ctrlQ = 17;
+const asciiKeyBeforeMend = GLUT.getASCIIKey;
+GLUT.getASCIIKey = function(event) {
+    if (event['ctrlKey'] && !event['altKey'] && !event['metaKey'] && event['keyCode'] === 81) {
+        return ctrlQ;
+    }
+    return asciiKeyBeforeMend(event);
+};
+
 // On a touch screen GLUT would turn each touch into mouse events itself, as
 // the page already does (the page also moves the glass to the finger before
 // pressing): every touch would reach the game twice.
 GLUT.touchHandler = function() {};
 
-// The page calls this once the game has ended: GLUT calls nothing of the game
-// any more, and its sounds stop, as they would with the desktop game's exit.
+// The page calls this once the game has ended: GLUT calls nothing of the
+// game any more but to draw a frame already asked for, and its sounds stop,
+// as they would with the desktop game's exit.
 Module['haltGame'] = function() {
-    for (const name of ['idleFunc', 'displayFunc', 'reshapeFunc', 'mouseFunc', 'motionFunc',
-                        'passiveMotionFunc', 'keyboardFunc', 'keyboardUpFunc', 'specialFunc',
-                        'specialUpFunc']) {
+    for (const name of ['idleFunc', 'mouseFunc', 'motionFunc', 'passiveMotionFunc', 'keyboardFunc',
+                        'keyboardUpFunc', 'specialFunc', 'specialUpFunc']) {
         GLUT[name] = 0;
     }
     // SDL's mixer plays through Web Audio where the browser has it, else
@@ -56,3 +81,4 @@ Module['haltGame'] = function() {
         SDL.audioContext.suspend();
     }
 };
+})();

@@ -1,0 +1,122 @@
+# The browser half of web_test.sh: serves SITE on a free port of 127.0.0.1 to
+# headless Chromium and does the script's commands, one a line, answering
+# "ok" or "error ...". Points are canvas pixels; the page's console goes to
+# CONSOLE, the browser's errors to PROBLEMS.   web_browser.py SITE CONSOLE PROBLEMS
+import functools, http.server, re, signal, sys, tempfile, threading, time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.keys import Keys
+
+FLAGS = ("--headless=new --use-angle=swiftshader --enable-unsafe-swiftshader --ignore-gpu-blocklist "
+         "--no-sandbox --disable-gpu-sandbox --no-first-run --disable-background-networking "
+         "--disable-component-update --disable-sync --lang=en-US "
+         "--autoplay-policy=no-user-gesture-required").split()
+
+
+Quiet = type("Quiet", (http.server.SimpleHTTPRequestHandler,), {"log_message": lambda *_: None})
+
+
+class Browser:
+    def __init__(self, site, console, problems):
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=site))
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        self.url = "http://127.0.0.1:%d/" % server.server_address[1]
+        self.console, self.problems = open(console, "a"), open(problems, "a")
+        options = webdriver.ChromeOptions()
+        for flag in FLAGS + ["--user-data-dir=" + tempfile.mkdtemp(prefix="brumalo-web.")]:
+            options.add_argument(flag)
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        # The page, not the window, must be 800 by 600: then the 4:3 canvas
+        # fills it, as the game's window does on the desktop.
+        self.driver.set_window_size(800, 600)
+        inner = self.driver.execute_script("return [innerWidth, innerHeight]")
+        self.driver.set_window_size(1600 - inner[0], 1200 - inner[1])
+
+    def poll(self):
+        for entry in self.driver.get_log("browser"):
+            if entry["level"] == "SEVERE":
+                self.problems.write(entry["message"] + "\n")
+            text = re.fullmatch(r'\S+ \d+:\d+ "(.*)"', entry["message"], re.S)  # 'URL LINE:COLUMN "text"'
+            self.console.write((text.group(1) if text else entry["message"]) + "\n")
+        self.console.flush()
+        self.problems.flush()
+
+    def shown(self, name):
+        return self.driver.execute_script(
+            "const e = document.getElementById(arguments[0]); return !e.hidden", name)
+
+    # Until a page runs the game that the test has not yet seen running.
+    def started(self):
+        deadline = time.monotonic() + 60
+        while self.driver.execute_script("return window.brumaloSeen === true") or self.shown("loading"):
+            if self.shown("problem") or time.monotonic() > deadline:
+                raise RuntimeError("no game: " + self.driver.find_element("id", "problem").text)
+            time.sleep(0.2)
+        self.driver.execute_script("window.brumaloSeen = true")
+
+    def on_page(self, x, y):
+        box = self.driver.find_element("id", "canvas").rect
+        return int(box["x"] + x), int(box["y"] + y)
+
+    def pointer(self, action, x=None, y=None):
+        actions = ActionBuilder(self.driver, duration=0)  # one event, however far
+        if x is not None:
+            actions.pointer_action.move_to_location(*self.on_page(x, y))
+        if action:
+            getattr(actions.pointer_action, action)()
+        actions.perform()
+
+    def touch(self, kind, x=0, y=0):
+        x, y = self.on_page(x, y)
+        points = [] if kind == "touchEnd" else [{"x": x, "y": y, "id": 1}]
+        self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+
+    def run(self, command, *words):
+        numbers = [float(word) for word in words if re.fullmatch(r"[\d.]+", word)]
+        answer = ""
+        if command in ("open", "again"):  # the page, or another game offered on it
+            if command == "open":
+                self.driver.get(self.url)
+            else:
+                self.driver.find_element("id", "play-again").click()
+            self.started()
+        elif command == "shot":
+            self.driver.find_element("id", "canvas").screenshot(words[0])
+        elif command in ("move", "down", "up"):
+            self.pointer({"move": None, "down": "pointer_down", "up": "pointer_up"}[command], *numbers)
+        elif command in ("touch", "drag", "lift"):
+            self.touch({"touch": "touchStart", "drag": "touchMove", "lift": "touchEnd"}[command], *numbers)
+        elif command == "key":  # a modifier first: key CONTROL q
+            *held, key = [getattr(Keys, word, word) for word in words]
+            actions = ActionChains(self.driver)
+            for each in held:
+                actions.key_down(each)
+            actions.send_keys(key)
+            for each in held:
+                actions.key_up(each)
+            actions.perform()
+        elif command == "shown":
+            answer = " yes" if self.shown(words[0]) else " no"
+        self.poll()
+        return "ok" + answer
+
+
+def main():
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))  # the browser closes all the same
+    browser = Browser(*sys.argv[1:4])
+    try:
+        print("ok " + browser.url, flush=True)
+        for line in sys.stdin:
+            try:
+                print(browser.run(*line.split()), flush=True)
+            except Exception as problem:  # the script says what failed, and stops
+                print("error %s: %s" % (type(problem).__name__, str(problem).split("\n")[0]), flush=True)
+    finally:
+        browser.driver.quit()
+
+
+main()

@@ -1,0 +1,98 @@
+# The browser build as a player meets it, in headless Chromium: the title and
+# instructions as on the desktop, the live game, the glass under the pointer,
+# the light on a branch growing an icicle, Esc ending the game and the page
+# offering another, which a finger plays as the mouse did; then Ctrl+Q. The
+# console holds no error. The site is BRUMALO_WEB_SITE (build-web/site);
+# the desktop build gives the pictures to compare with and the aiming.
+site=${BRUMALO_WEB_SITE:-}
+if [ ! -f "$site/index.html" ]; then
+    echo "skipped: no web build (BRUMALO_WEB_SITE names no folder with an index.html)"
+    exit 0
+fi
+source "$(dirname "$0")/live_lib.sh"
+run_folder=$(mktemp -d "${TMPDIR:-/tmp}/brumalo-web.XXXXXX")
+problems="$run_folder/problems.txt"
+touch "$problems"
+
+# The driver's process stands for the game's in lib.sh: every wait gives up
+# once the browser has gone.
+coproc BROWSER { exec /usr/bin/python3 "$(dirname "$0")/web_browser.py" "$site" "$run_folder/console.txt" "$problems" 2>"$run_folder/driver.txt"; }
+game_pid=$BROWSER_PID
+
+# Sends a command (none: reads the greeting), its answer left in reply.
+browser() {
+    [ $# -eq 0 ] || echo "$*" >&"${BROWSER[1]}"
+    read -r -t 90 reply <&"${BROWSER[0]}" || reply="error: no answer $(cat "$run_folder/driver.txt")"
+    [[ $reply == ok* ]]
+}
+must() {
+    browser "$@" && return 0
+    fail "'$*': $reply"
+    finish
+}
+screenshot() { # the canvas's, in place of the window's
+    browser shot "$(shot "$1")" && { [ -z "$shots_folder" ] || { mkdir -p "$shots_folder" && cp "$(shot "$1")" "$shots_folder/"; }; }
+}
+page_shows() { browser shown "$1" && [ "$reply" = "ok yes" ]; }
+
+# changed_in BOX LIMIT BEFORE PICTURE: the box (WxH+X+Y) differs by more.
+changed_in() {
+    convert "$3" -crop "$1" +repage "$run_folder/a.png" && convert "$4" -crop "$1" +repage "$run_folder/b.png"
+    last_seen=$(difference_between "$run_folder/a.png" "$run_folder/b.png")
+    less_than "$2" "$last_seen"
+}
+
+# Each screen as the desktop shows it at 800 by 600, moved on by a tap or click.
+title_and_instructions() {
+    local press=$1 release=$2
+    wait_for_shot title 30 looks_like "$(shot expected_title)" 0.15 || fail "$press: no title ($last_seen)"
+    must $press 400 300 && must $release
+    wait_for_shot instructions 10 looks_like "$(shot expected_instructions)" 0.15 ||
+        fail "$press: no instructions after a $press ($last_seen)"
+    must $press 400 300 && must $release
+    wait_for_shot live_start 10 many_colours || fail "$press: no live game after a $press ($last_seen colours)"
+    game_began=$(real_now)
+}
+
+# Glass far off on the ice, light off; steered onto the branch in one jump;
+# the light held there five seconds.
+mouse_away() { must move 700 560; }
+mouse_onto_branch() { must move 320 125; }
+mouse_light() { must down && sleep 5 && must up; }
+touch_away() { must touch 700 560 && must lift; }
+touch_onto_branch() { must touch 700 560 && must drag 320 125; }
+touch_light() { sleep 5 && must lift; }
+
+# A glass left at the far place would focus on the ice, and grow nothing.
+grow_an_icicle() {
+    local hand=$1 x y
+    ${hand}_away && sleep 1 && screenshot "away_$hand"
+    read -r x y < <(focus_of 320 125 "$(game_seconds)")
+    ${hand}_onto_branch
+    wait_for_shot "glass_$hand" 5 changed_in 60x60+290+75 0.05 "$(shot "away_$hand")" ||
+        fail "$hand: the glass is not under the pointer ($last_seen)"
+    ${hand}_light && ${hand}_away
+    # The icicle hangs from the light's focus.
+    wait_for_shot "icicle_$hand" 5 changed_in "60x70+$(awk -v x="$x" -v y="$y" 'BEGIN { printf "%d+%d", 370 + x, 300 - y }')" \
+        0.08 "$(shot "away_$hand")" || fail "$hand: no icicle under the light on the branch ($last_seen)"
+}
+
+as_shown "$build_dir/img/splash.jpg" 800x600 expected_title
+as_shown "$build_dir/img/instructions.jpg" 800x600 expected_instructions
+must
+must open
+title_and_instructions down up
+grow_an_icicle mouse
+must key ESCAPE
+keep_trying 10 page_shows ended || fail "Esc did not end the game with another offered"
+
+must again
+title_and_instructions touch lift
+grow_an_icicle touch
+must key CONTROL q
+keep_trying 10 page_shows ended || fail "Ctrl+Q did not end the game"
+
+must poll
+[ -s "$problems" ] && fail "the browser logged errors: $(cat "$problems")"
+grep -E '^ERROR\b' "$run_folder/console.txt" >&2 && fail "the game complained on the console"
+finish
