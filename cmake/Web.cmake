@@ -77,6 +77,9 @@ add_custom_command(
   COMMENT "Packing the shared pictures and sounds into site/brumalo.data"
   VERBATIM)
 add_custom_target(brumalo_data DEPENDS ${siteDir}/brumalo.data ${dataScript})
+# The pictures and sounds are made in their own folders' rules, which a
+# Makefile build runs only for a target that depends on theirs.
+add_dependencies(brumalo_data pictures brumalo_sounds)
 
 # Each language's lettered pictures, as plain files in site/lang/<language>/img;
 # every language has the same names.
@@ -96,6 +99,7 @@ foreach(file ${lettered})
 endforeach()
 list(REMOVE_DUPLICATES letteredNames)
 add_custom_target(brumalo_lettered_pictures DEPENDS ${letteredCopies})
+add_dependencies(brumalo_lettered_pictures pictures)
 
 # The languages and their pictures' names, for the start-up script.
 set(languageNames)
