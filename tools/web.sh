@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds Brumalo for the browser into build-web/ and serves the site it
-# leaves in build-web/site/ on this machine only, at http://127.0.0.1:8080/.
+# Builds Brumalo for the browser into build-web/ (or the folder given) and
+# serves the site it leaves in its site/ on this machine only, at
+# http://127.0.0.1:8080/.
 #   --port N     serves on port N instead
 #   --no-serve   only builds
 # Like setup.sh it first installs the Debian packages that are missing (the
@@ -15,7 +16,7 @@ port=8080
 serve=yes
 
 usage() {
-    echo "usage: $0 [--port N] [--no-serve]" >&2
+    echo "usage: $0 [--port N] [--no-serve] [build folder]" >&2
     exit 2
 }
 while [ $# -gt 0 ]; do
@@ -29,7 +30,11 @@ while [ $# -gt 0 ]; do
         serve=""
         shift
         ;;
-    *) usage ;;
+    -*) usage ;;
+    *)
+        build=$(realpath -m "$1")
+        shift
+        ;;
     esac
 done
 

@@ -31,6 +31,7 @@ function showOnly(panel) {
 function showProblem(text) {
     document.getElementById('problem-text').textContent = text;
     showOnly(problem);
+    fullscreenButton.hidden = true;
 }
 
 // --- The canvas at 4:3 --------------------------------------------------------

@@ -1,8 +1,7 @@
-# The browser half of web_test.sh: serves SITE on a free port of 127.0.0.1 to
-# headless Chromium and does the script's commands, one a line, answering
-# "ok" or "error ...". Points are canvas pixels; the page's console goes to
-# CONSOLE, the browser's errors to PROBLEMS.   web_browser.py SITE CONSOLE PROBLEMS
-import functools, http.server, re, signal, sys, tempfile, threading, time
+# web_browser.py SITE CONSOLE PROBLEMS: web_test.sh's browser. It serves SITE on
+# 127.0.0.1 to headless Chromium and does the script's commands (points on the
+# canvas), answering "ok" or "error ..."; the console goes to the two files.
+import functools, http.server, os, re, signal, sys, threading, time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -24,9 +23,9 @@ class Browser:
         server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=site))
         threading.Thread(target=server.serve_forever, daemon=True).start()
         self.url = "http://127.0.0.1:%d/" % server.server_address[1]
-        self.console, self.problems = open(console, "a"), open(problems, "a")
+        self.console, self.problems = open(console, "a", buffering=1), open(problems, "a", buffering=1)
         options = webdriver.ChromeOptions()
-        for flag in FLAGS + ["--user-data-dir=" + tempfile.mkdtemp(prefix="brumalo-web.")]:
+        for flag in FLAGS + ["--user-data-dir=" + os.path.dirname(os.path.abspath(console)) + "/profile"]:
             options.add_argument(flag)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
@@ -42,8 +41,6 @@ class Browser:
                 self.problems.write(entry["message"] + "\n")
             text = re.fullmatch(r'\S+ \d+:\d+ "(.*)"', entry["message"], re.S)  # 'URL LINE:COLUMN "text"'
             self.console.write((text.group(1) if text else entry["message"]) + "\n")
-        self.console.flush()
-        self.problems.flush()
 
     def shown(self, name):
         return self.driver.execute_script(

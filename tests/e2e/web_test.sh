@@ -1,9 +1,8 @@
-# The browser build as a player meets it, in headless Chromium: the title and
-# instructions as on the desktop, the live game, the glass under the pointer,
-# the light on a branch growing an icicle, Esc ending the game and the page
-# offering another, which a finger plays as the mouse did; then Ctrl+Q. The
-# console holds no error. The site is BRUMALO_WEB_SITE (build-web/site);
-# the desktop build gives the pictures to compare with and the aiming.
+# The browser build in headless Chromium: the title and instructions as on the
+# desktop, the glass under the pointer, an icicle grown by the light held on
+# a branch, Esc ending the game with another offered, played by finger, and
+# Ctrl+Q; no errors. The site is BRUMALO_WEB_SITE (build-web/site); the
+# desktop build gives the pictures to compare with and the aiming.
 site=${BRUMALO_WEB_SITE:-}
 if [ ! -f "$site/index.html" ]; then
     echo "skipped: no web build (BRUMALO_WEB_SITE names no folder with an index.html)"
@@ -12,7 +11,6 @@ fi
 source "$(dirname "$0")/live_lib.sh"
 run_folder=$(mktemp -d "${TMPDIR:-/tmp}/brumalo-web.XXXXXX")
 problems="$run_folder/problems.txt"
-touch "$problems"
 
 # The driver's process stands for the game's in lib.sh: every wait gives up
 # once the browser has gone.
@@ -25,11 +23,7 @@ browser() {
     read -r -t 90 reply <&"${BROWSER[0]}" || reply="error: no answer $(cat "$run_folder/driver.txt")"
     [[ $reply == ok* ]]
 }
-must() {
-    browser "$@" && return 0
-    fail "'$*': $reply"
-    finish
-}
+must() { browser "$@" || { fail "'$*': $reply" && finish; }; }
 screenshot() { # the canvas's, in place of the window's
     browser shot "$(shot "$1")" && { [ -z "$shots_folder" ] || { mkdir -p "$shots_folder" && cp "$(shot "$1")" "$shots_folder/"; }; }
 }
