@@ -38,6 +38,14 @@ while [ $# -gt 0 ]; do
     esac
 done
 
+# A port that cannot be had is told before the build, not after it (where
+# python3 is still to be installed, the server tells).
+if [ -n "$serve" ] && command -v python3 >/dev/null &&
+    ! python3 -c 'import socket, sys; socket.socket().bind(("127.0.0.1", int(sys.argv[1])))' "$port" 2>/dev/null; then
+    echo "Port $port cannot be had (taken, or kept for root); choose another with --port N" >&2
+    exit 1
+fi
+
 log="$(mktemp)"
 trap 'rm -f "$log"' EXIT
 
@@ -86,9 +94,5 @@ echo "The site is in $site"
 
 # Only this machine may reach the server: it is for playing here, not for
 # publishing the game.
-if ! python3 -c 'import socket, sys; socket.socket().bind(("127.0.0.1", int(sys.argv[1])))' "$port" 2>/dev/null; then
-    echo "Port $port is taken; choose another with --port N" >&2
-    exit 1
-fi
 echo "Play Brumalo at http://127.0.0.1:$port/ (Ctrl+C stops the server)"
-exec python3 -m http.server --bind 127.0.0.1 "$port" --directory "$site" 2>/dev/null
+exec python3 -m http.server --bind 127.0.0.1 "$port" --directory "$site"
