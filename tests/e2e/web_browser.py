@@ -1,13 +1,11 @@
-# web_browser.py SITE CONSOLE PROBLEMS: web_test.sh's browser. It serves SITE on
-# 127.0.0.1 to headless Chromium and does the script's commands (points on the
-# canvas), answering "ok" or "error ..."; the console goes to the two files.
+# web_browser.py SITE CONSOLE PROBLEMS: serves SITE to headless Chromium, does web_test.sh's
+# commands (points on the canvas), answers "ok" or "error ...", logs to the two files.
 import functools, http.server, os, re, signal, sys, threading, time
 
 from selenium import webdriver
+from selenium.webdriver import ActionChains, Keys
 from selenium.webdriver.chrome.service import Service
-from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
-from selenium.webdriver.common.keys import Keys
 
 FLAGS = ("--headless=new --use-angle=swiftshader --enable-unsafe-swiftshader --ignore-gpu-blocklist "
          "--no-sandbox --disable-gpu-sandbox --no-first-run --disable-background-networking "

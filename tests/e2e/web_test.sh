@@ -1,8 +1,7 @@
-# The browser build in headless Chromium: the title and instructions as on the
-# desktop, the glass under the pointer, an icicle grown by the light held on
-# a branch, Esc ending the game with another offered, played by finger, and
-# Ctrl+Q; no errors. The site is BRUMALO_WEB_SITE (build-web/site); the
-# desktop build gives the pictures to compare with and the aiming.
+# The site in BRUMALO_WEB_SITE (build-web/site) in headless Chromium: title and
+# instructions as the desktop build's pictures, the glass under the pointer,
+# an icicle grown by the light on a branch; Esc ends the game, another is
+# offered, played by finger, and Ctrl+Q ends it; no errors on the console.
 site=${BRUMALO_WEB_SITE:-}
 if [ ! -f "$site/index.html" ]; then
     echo "skipped: no web build (BRUMALO_WEB_SITE names no folder with an index.html)"
@@ -24,8 +23,12 @@ browser() {
     [[ $reply == ok* ]]
 }
 must() { browser "$@" || { fail "'$*': $reply" && finish; }; }
-screenshot() { # the canvas's, in place of the window's
-    browser shot "$(shot "$1")" && { [ -z "$shots_folder" ] || { mkdir -p "$shots_folder" && cp "$(shot "$1")" "$shots_folder/"; }; }
+# The canvas's screenshot in place of the window's: the median of three, in
+# which the falling snowflakes, never twice in one place, leave no trace.
+screenshot() {
+    for each in 1 2 3; do browser shot "$run_folder/$each.png" && sleep 0.3 || return 1; done
+    convert "$run_folder"/[123].png -evaluate-sequence median "$(shot "$1")" &&
+        { [ -z "$shots_folder" ] || { mkdir -p "$shots_folder" && cp "$(shot "$1")" "$shots_folder/"; }; }
 }
 page_shows() { browser shown "$1" && [ "$reply" = "ok yes" ]; }
 
