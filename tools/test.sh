@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Sets everything up, builds, and runs every test twice: on the normal build
 # and on a build with AddressSanitizer and UndefinedBehaviorSanitizer, where
-# the game also runs slower, as it does on a slow machine.
+# the game also runs slower, as it does on a slow machine. The normal run
+# also plays the browser build in headless Chromium.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 top="$(cd "$here/.." && pwd)"
 
 "$here/setup.sh" "$top/build"
 BUILD_TYPE=Debug "$here/setup.sh" "$top/build-asan" -DBRUMALO_SANITIZE=ON
+# The site for the browser, which the normal run's browser test plays.
+"$here/web.sh" --no-serve "$top/build-web"
 
 # The two runs go side by side: most of their time is spent on games that
 # play in real time, and each slows the other's games down as a busy machine
@@ -24,7 +27,7 @@ run_tests() {
     return "$failed"
 }
 status=0
-run_tests "$top/build" "" &
+BRUMALO_WEB_SITE="$top/build-web/site" run_tests "$top/build" "" &
 normal=$!
 run_tests "$top/build-asan" "-LE e2e" "-L e2e" &
 sanitized=$!

@@ -32,10 +32,12 @@ void Ray::draw() const {
 
     glPushMatrix();
 
-    // The picture's top row spans the glass; its bottom row shrinks to the focus.
-    glBegin(GL_TRIANGLES);
+    // The picture's top row spans the glass; its bottom row shrinks to the
+    // focus. The colour is set before the triangle, as state: a browser's GL
+    // emulation takes a colour inside glBegin as the next corner's alone. Nothing
+    // is lit, so the triangle needs no normal.
     glColor4f(1, 1, 1, 0.8f);
-    glNormal3f(0, 0, 1);
+    glBegin(GL_TRIANGLES);
     glTexCoord2f(0, 0);
     glVertex3f(lensBottom.x, lensBottom.y, lensBottom.z);
     glTexCoord2f(1, 0);

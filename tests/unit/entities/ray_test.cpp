@@ -29,9 +29,8 @@ class RayEntity : public EntityTest {
     Ray ray;
     const std::vector<std::string> triangle{
         "glPushMatrix()",
-        "glBegin(GL_TRIANGLES)",
         "glColor4f(1, 1, 1, 0.8)",
-        "glNormal3f(0, 0, 1)",
+        "glBegin(GL_TRIANGLES)",
         "glTexCoord2f(0, 0)",
         "glVertex3f(-80, 200, 0)",
         "glTexCoord2f(1, 0)",
