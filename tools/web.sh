@@ -46,34 +46,8 @@ if [ -n "$serve" ] && command -v python3 >/dev/null &&
     exit 1
 fi
 
-log="$(mktemp)"
-trap 'rm -f "$log"' EXIT
-
-stage() {
-    local what=$1
-    shift
-    echo "$what"
-    if ! "$@" >"$log" 2>&1; then
-        cat "$log" >&2
-        echo "Failed: $what" >&2
-        exit 1
-    fi
-}
-
-install_packages() {
-    local sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -qq && $sudo apt-get install -y -qq --no-install-recommends "$@"
-}
-
-mapfile -t wanted < <(cat "$here"/packages/*.txt | sed -e 's/#.*//' -e 's/[[:space:]]//g' | grep -v '^$' | sort -u)
-mapfile -t missing < <(comm -23 <(printf '%s\n' "${wanted[@]}") \
-    <(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' "${wanted[@]}" 2>/dev/null |
-        awk '$1 == "ii" { print $2 }' | sort -u))
-if [ ${#missing[@]} -gt 0 ]; then
-    stage "Installing ${missing[*]}" install_packages "${missing[@]}"
-fi
+# shellcheck source=setup_steps.sh
+source "$here/setup_steps.sh"
 
 # Debian's emscripten runs its JavaScript optimiser on the system's node,
 # which finds the optimiser's modules only here.
