@@ -25,8 +25,16 @@ install_packages() {
     $sudo apt-get update -qq && $sudo apt-get install -y -qq --no-install-recommends "$@"
 }
 
+# The browser build's compiler and browser are large, and only web.sh (and
+# so the test command) needs them: it sets web_packages=yes before sourcing.
+lists=()
+for list in "$here"/packages/*.txt; do
+    [ "$(basename "$list")" != web.txt ] || [ "${web_packages:-}" = yes ] || continue
+    lists+=("$list")
+done
+
 # One query for every package: the installed ones show as "ii".
-mapfile -t wanted < <(cat "$here"/packages/*.txt | sed -e 's/#.*//' -e 's/[[:space:]]//g' | grep -v '^$' | sort -u)
+mapfile -t wanted < <(cat "${lists[@]}" | sed -e 's/#.*//' -e 's/[[:space:]]//g' | grep -v '^$' | sort -u)
 mapfile -t missing < <(comm -23 <(printf '%s\n' "${wanted[@]}") \
     <(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' "${wanted[@]}" 2>/dev/null |
         awk '$1 == "ii" { print $2 }' | sort -u))

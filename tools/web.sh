@@ -46,6 +46,7 @@ if [ -n "$serve" ] && command -v python3 >/dev/null &&
     exit 1
 fi
 
+web_packages=yes
 # shellcheck source=setup_steps.sh
 source "$here/setup_steps.sh"
 
