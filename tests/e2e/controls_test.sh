@@ -8,11 +8,6 @@ need_display "$@"
 speed=10
 lose_line="Loaded texture ./img/lose.jpg"
 
-# The mean brightness of a screenshot, from 0 to 1.
-brightness() {
-    convert "$1" -colorspace Gray -format '%[fx:mean]' info:
-}
-
 lost() {
     has_line "$lose_line"
 }
@@ -42,7 +37,8 @@ game_running || fail "the game ended while paused"
 lost && fail "the sun set during the pause"
 looks_like "$(shot paused_first)" 0.001 "$(shot paused_last)" ||
     fail "the paused scene moved (difference $last_seen)"
-less_than "$(brightness "$(shot paused_last)")" "$(brightness "$(shot playing)")" ||
+mean_of() { convert "$1" -colorspace Gray -format '%[fx:mean]' info:; }
+less_than "$(mean_of "$(shot paused_last)")" "$(mean_of "$(shot playing)")" ||
     fail "the paused scene is not dimmed"
 
 # A click resumes; the sun then sets once the rest of the 240 seconds has
@@ -62,26 +58,16 @@ keep_trying 10 test -s "$records" || fail "the lost game left no record"
 grep -qx 'games played 1' "$records" || fail "the record does not count one game: $(cat "$records")"
 grep -qx 'games won 0' "$records" || fail "the record counts a win for a lost game"
 set_aside=$(ls "$records".damaged-* 2>/dev/null | head -n1)
-if [ -z "$set_aside" ]; then
-    fail "the damaged record was not kept aside"
-else
-    cmp -s "$set_aside" "$run_folder/damaged-copy" || fail "the record set aside is not the damaged one"
-    grep -qF "$set_aside" "$run_folder/stderr.txt" || fail "stderr does not say where the record went"
-fi
+cmp -s "$set_aside" "$run_folder/damaged-copy" || fail "the damaged record was not kept aside whole"
+grep -qF "${set_aside:-?}" "$run_folder/stderr.txt" || fail "stderr does not say where the record went"
 stop_game
 
 # --- M: silence on the disk audio driver ------------------------------------------
 
-# The loudest 16-bit sample in a stretch of the raw stereo output.
+# The loudest 16-bit sample in a stretch (first and last byte) of the raw output.
 loudest() {
-    python3 - "$1" "$2" "$3" <<'EOF'
-import array, sys
-path, start, end = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
-with open(path, "rb") as f:
-    f.seek(start - start % 2)
-    samples = array.array("h", f.read(end - start - (end - start) % 2))
-print(max((abs(s) for s in samples), default=0))
-EOF
+    python3 -c 'import array, sys; f = open(sys.argv[1], "rb"); start, end = int(sys.argv[2]) & ~1, int(sys.argv[3]) & ~1
+f.seek(start); print(max(map(abs, array.array("h", f.read(end - start))), default=0))' "$@"
 }
 
 audio="$run_folder/audio.raw"
@@ -106,24 +92,11 @@ stop_game
 
 # --- F11: fullscreen and back, under a window manager ----------------------------
 # Last, as the window manager stays: once gone it leaves its mark on the
-# root window, which GLUT would take for a manager still there.
-
-screen_size() {
-    xdpyinfo | awk '/dimensions:/ { print $2; exit }'
-}
-
-# GLUT looks for a window manager once, as the game starts: the manager
-# must be up by then.
-window_manager_ready() {
-    local check
-    check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ { print $NF }')
-    [ -n "$check" ] && xprop -id "$check" _NET_WM_NAME 2>/dev/null | grep -q Openbox
-}
-
+# root window, which GLUT would take for a manager still there. GLUT looks
+# for it once, as the game starts: it must be up by then.
 openbox >/dev/null 2>&1 &
-window_manager=$!
 for _ in $(seq 100); do
-    window_manager_ready && break
+    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' && break
     sleep 0.1
 done
 sleep 0.5
@@ -131,7 +104,8 @@ start_game SDL_AUDIODRIVER=dummy || finish
 windowed=$(window_size)
 point_at_game
 xdotool key F11
-keep_trying 10 size_is "$(screen_size)" || fail "F11 gave a window of $last_seen, not the screen's $(screen_size)"
+screen=$(xdpyinfo | awk '/dimensions:/ { print $2; exit }')
+keep_trying 10 size_is "$screen" || fail "F11 gave a window of $last_seen, not the screen's $screen"
 xdotool key F11
 keep_trying 10 size_is "$windowed" || fail "F11 again gave $last_seen, not the old $windowed"
 grep -qx 'fullscreen = no' "$run_folder/config/brumalo/settings" ||
