@@ -171,7 +171,23 @@ endforeach()
 if(NOT EXISTS ${CMAKE_SOURCE_DIR}/web/index.html)
   configure_file(${CMAKE_SOURCE_DIR}/cmake/web/index.html ${siteDir}/index.html COPYONLY)
 endif()
-add_custom_target(brumalo_site ALL DEPENDS ${pageCopies} brumalo brumalo_lettered_pictures)
+
+# The page's own words in every language, from the catalogues' messages that
+# web/page.js marks: site/words.js, which the page loads before page.js.
+set(pageWords ${siteDir}/words.js)
+set(pageCatalogues)
+foreach(language ${BRUMALO_LANGUAGES})
+  list(APPEND pageCatalogues ${CMAKE_SOURCE_DIR}/po/${language}.po)
+endforeach()
+add_custom_command(
+  OUTPUT ${pageWords}
+  COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/cmake/web/page_words.py ${pageWords}
+          ${CMAKE_SOURCE_DIR}/po ${BRUMALO_LANGUAGES}
+  DEPENDS ${CMAKE_SOURCE_DIR}/cmake/web/page_words.py ${pageCatalogues}
+  COMMENT "Writing the page's words in every language into site/words.js"
+  VERBATIM)
+add_custom_target(brumalo_site ALL DEPENDS ${pageCopies} ${pageWords} brumalo
+                                           brumalo_lettered_pictures)
 
 add_custom_target(web-zip
   COMMAND ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/brumalo-web.zip --format=zip .

@@ -1,8 +1,8 @@
-// The page around the game: it fits the canvas to the window at 4:3, shows
-// the download's progress, turns a finger into the mouse the game knows,
-// offers the full screen, and offers another game once one has ended. The
-// game itself (brumalo.js and the files it loads) is started last, and only
-// where the browser can run it.
+// The page around the game: it speaks the game's language, fits the canvas
+// to the window at 4:3, shows the download's progress, turns a finger into
+// the mouse the game knows, offers the full screen, and offers another game
+// once one has ended. The game itself (brumalo.js and the files it loads) is
+// started last, and only where the browser can run it.
 'use strict';
 
 (function() {
@@ -18,6 +18,74 @@ const fullscreenButton = document.getElementById('fullscreen');
 
 let gameStarted = false;
 let gameOver = false;
+
+// --- The page's words ---------------------------------------------------------
+
+// The names gettext tries for one locale name, most specific first, as the
+// game tries them (namesToTry in src/app/language.cpp): "de_AT" gives de_AT,
+// then de.
+function namesToTry(locale) {
+    const upTo = (found) => (found < 0 ? locale.length : found);
+    const at = upTo(locale.indexOf('@'));
+    const modifier = locale.slice(at);
+    const name = locale.slice(0, Math.min(upTo(locale.indexOf('.')), at));
+    const underscore = upTo(name.indexOf('_'));
+    const language = name.slice(0, underscore);
+    const territory = name.slice(underscore);
+    const names = [];
+    if (territory && modifier) {
+        names.push(language + territory + modifier);
+    }
+    if (modifier) {
+        names.push(language + modifier);
+    }
+    if (territory) {
+        names.push(language + territory);
+    }
+    names.push(language);
+    return names;
+}
+
+// The page speaks the language the game will speak: the game chooses its
+// pictures' folder from the browser's languages (language_web.cpp turns
+// "pt-BR" into gettext's "pt_BR") by languageFolder's rules, mirrored here.
+// The first wanted language with a translation wins; an English one before
+// it, or none at all, is English.
+function chosenLanguage(translated) {
+    const wanted = navigator.languages || [ navigator.language || '' ];
+    for (const locale of wanted.map((name) => name.replace(/-/g, '_')).filter(Boolean)) {
+        const names = namesToTry(locale);
+        const found = names.find((name) => translated.includes(name));
+        if (found) {
+            return found;
+        }
+        if ([ 'en', 'C', 'POSIX' ].includes(names[names.length - 1])) {
+            break;
+        }
+    }
+    return 'en';
+}
+
+// words.js, made from the catalogues by the build, holds each language's
+// translations of the messages below; a message it lacks stays English.
+const wordsOfEachLanguage = window.brumaloPageWords || {};
+const language = chosenLanguage(Object.keys(wordsOfEachLanguage));
+const words = wordsOfEachLanguage[language] || {};
+document.documentElement.lang = language.replace('_', '-');
+
+function _(english) { return words[english] || english; }
+
+// A message with its one "%s" filled in (a function, so that a "$" in the
+// value is not read as a replacement pattern).
+function withValue(message, value) { return message.replace('%s', () => value); }
+
+statusText.textContent = _('Loading Brumalo…');
+document.getElementById('ended-text').textContent = _('Thanks for playing Brumalo.');
+document.getElementById('play-again').textContent = _('Play again');
+// Translators: the tooltip of the button in the page's corner that shows the
+// game on the whole screen.
+fullscreenButton.title = _('Full screen');
+fullscreenButton.setAttribute('aria-label', fullscreenButton.title);
 
 // --- Panels -------------------------------------------------------------------
 
@@ -200,7 +268,8 @@ function missingFeature() {
 
 // Emscripten reports downloads through setStatus ("Downloading data...
 // (loaded/total)") and the files still to unpack through
-// monitorRunDependencies; both move the one bar.
+// monitorRunDependencies; both move the one bar. Its status texts are
+// English: the panel keeps saying it is loading, in the player's language.
 let mostDependencies = 0;
 let downloadShown = false;
 
@@ -214,11 +283,8 @@ Module.setStatus = function(text) {
     const downloaded = /\((\d+)\/(\d+)\)/.exec(text);
     if (downloaded) {
         downloadShown = true;
-        statusText.textContent = 'Loading Brumalo…';
         progress.max = Number(downloaded[2]);
         progress.value = Number(downloaded[1]);
-    } else if (text) {
-        statusText.textContent = text.replace('...', '…');
     }
 };
 
@@ -247,30 +313,36 @@ Module.toggleFullscreen = toggleFullscreen;
 
 Module.onAbort = function(what) {
     gameOver = true;
-    showProblem('Brumalo stopped with an error' + (what ? ': ' + what : '.') +
-                ' Reloading the page starts it again.');
+    // Translators: %s is the browser's own account of the error, in English.
+    showProblem(what ? withValue(_('Brumalo stopped with an error: %s. ' +
+                                   'Reloading the page starts it again.'),
+                                 what)
+                     : _('Brumalo stopped with an error. Reloading the page starts it again.'));
 };
 
 canvas.addEventListener('webglcontextlost', (event) => {
     event.preventDefault();
     gameOver = true;
-    showProblem('The browser took the game\'s graphics away (WebGL context lost). ' +
-                'Reloading the page starts it again.');
+    showProblem(_('The browser took the game\'s graphics away (WebGL context lost). ' +
+                  'Reloading the page starts it again.'));
 });
 
 fitCanvas();
 const missing = missingFeature();
 if (missing) {
-    showProblem('Brumalo needs a browser with WebGL and WebAssembly, and this one has no ' +
-                missing + '. A current Firefox, Chrome, Edge or Safari runs it; where ' +
-                'WebGL is missing, turning on hardware acceleration in the browser\'s ' +
-                'settings may help.');
+    // Translators: %s is what the browser lacks, WebGL or WebAssembly.
+    showProblem(withValue(_('Brumalo needs a browser with WebGL and WebAssembly, and this one ' +
+                            'has no %s. A current Firefox, Chrome, Edge or Safari runs it; ' +
+                            'where WebGL is missing, turning on hardware acceleration in the ' +
+                            'browser\'s settings may help.'),
+                          missing));
     return;
 }
 const game = document.createElement('script');
 game.src = 'brumalo.js';
 game.async = true;
-game.addEventListener('error', () => showProblem('The game could not be downloaded (brumalo.js). ' +
-                                                 'Reloading the page tries again.'));
+game.addEventListener('error', () => showProblem(_('The game could not be downloaded ' +
+                                                   '(brumalo.js). Reloading the page tries ' +
+                                                   'again.')));
 document.body.appendChild(game);
 })();
