@@ -34,24 +34,37 @@ GLUT.onMousemove = function(event) {
 // The page sizes the canvas to the window; GLUT sizes it to the game's
 // window size when the game opens its window, which may be after the page
 // took its first measure (the game first fetches its language's pictures).
-// Once GLUT is done, the page's size is put back.
+// Once GLUT is done, the page's size is put back. A canvas resized is also a
+// canvas cleared, which the desktop's window system answers with an expose:
+// the game is asked for a frame, or a paused game, which draws only when
+// asked, would leave the canvas black.
 Browser.resizeListeners.push(function() {
     setTimeout(function() {
         if (Module['fitCanvas']) {
             Module['fitCanvas']();
         }
+        _glutPostRedisplay();
     });
 });
 
-// GLUT hands the game no key for Ctrl with a letter, where the desktop's
-// GLUT hands it the control character; Ctrl+Q (17) ends the game. Only that
-// one is handed over: the other Ctrl letters stay the browser's shortcuts
-// (GLUT keeps the browser from any key it gives the game).
+// GLUT hands the game no key for Ctrl or Alt with another, where the
+// desktop's GLUT hands it the control character or the key itself. Two such
+// keys are the game's: Ctrl+Q (17) ends the game, Alt+Enter goes full screen
+// or back. Only those are handed over: the others stay the browser's
+// shortcuts (GLUT keeps the browser from any key it gives the game).
 const ctrlQ = 17;
+const enter = 13;
 const asciiKeyBeforeMend = GLUT.getASCIIKey;
 GLUT.getASCIIKey = function(event) {
-    if (event['ctrlKey'] && !event['altKey'] && !event['metaKey'] && event['keyCode'] === 81) {
-        return ctrlQ;
+    const ctrl = event['ctrlKey'];
+    const alt = event['altKey'];
+    if (!event['metaKey'] && ctrl !== alt) {
+        if (ctrl && event['keyCode'] === 81) {
+            return ctrlQ;
+        }
+        if (alt && event['keyCode'] === enter) {
+            return enter;
+        }
     }
     return asciiKeyBeforeMend(event);
 };

@@ -4,6 +4,12 @@
 
 #include <cstring>
 
+void setDrawingModes() {
+    glShadeModel(GL_SMOOTH);
+    glPolygonMode(GL_FRONT, GL_FILL);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+}
+
 static bool hasExtension(const char* extensions, const char* name) {
     if (!extensions) {
         return false;

@@ -216,9 +216,7 @@ int runGame(int argc, char** argv) {
     // Black, for the bars beside the canvas in a window that is not 4:3; the
     // canvas itself is always painted over whole.
     glClearColor(0, 0, 0, 1.0f);
-    glShadeModel(GL_SMOOTH);
-    glPolygonMode(GL_FRONT, GL_FILL);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    setDrawingModes();
     detectSwapControl();
     setCulling(false);
     setDepthTest(false, false);

@@ -35,6 +35,13 @@ void toggleFullscreen() {
     saveSettings(settings);
 }
 
+void fullscreenShownAs(const bool on) {
+    if (settings.fullscreen != on) {
+        settings.fullscreen = on;
+        saveSettings(settings);
+    }
+}
+
 void toggleMute() {
     settings.muted = !settings.muted;
     SoundBank::setMuted(settings.muted);

@@ -18,3 +18,7 @@ bool controlSpecialKey(int key);
 
 void toggleFullscreen();
 void toggleMute();
+
+// Where the screen leaves or takes fullscreen without the game's keys (a
+// browser's own Esc or button), the kept choice follows what the player sees.
+void fullscreenShownAs(bool on);

@@ -4,17 +4,39 @@
 
 // The page fills the screen with its whole stage (web/page.js), the canvas
 // kept at 4:3 within it, so the camera never needs to know. A browser lets
-// a page go fullscreen only while it handles the player's key or click,
-// which is where GLUT calls the game's key callbacks from; the kept setting
-// applied at start-up is refused for want of one, and the game stays in the
-// page.
+// a page go fullscreen only while it handles the player's key, click or
+// touch, which is where GLUT calls the game's key callbacks from. The kept
+// setting applied at start-up comes with none, so it waits for the player's
+// first press (Esc aside, which ends the game).
+// clang-format off
+EM_JS(void, showPageFullscreen, (int on), {
+    const shown = () => !!(document.fullscreenElement || document.webkitFullscreenElement);
+    Module['brumaloFullscreenWanted'] = !!on;
+    if (shown() === !!on || !Module['toggleFullscreen']) {
+        return;
+    }
+    if (!navigator.userActivation || navigator.userActivation.isActive) {
+        Module['toggleFullscreen']();
+        return;
+    }
+    const presses = ['mousedown', 'keydown', 'touchend'];
+    const atPress = event => {
+        if (event.key === 'Escape') {
+            return;
+        }
+        for (const type of presses) {
+            window.removeEventListener(type, atPress, true);
+        }
+        if (shown() !== Module['brumaloFullscreenWanted']) {
+            Module['toggleFullscreen']();
+        }
+    };
+    for (const type of presses) {
+        window.addEventListener(type, atPress, true);
+    }
+});
+// clang-format on
+
 void showFullscreen(const bool on) {
-    EM_ASM(
-        {
-            const isFullscreen = !!(document.fullscreenElement || document.webkitFullscreenElement);
-            if (isFullscreen != !!$0 && Module['toggleFullscreen']) {
-                Module['toggleFullscreen']();
-            }
-        },
-        on);
+    showPageFullscreen(on);
 }

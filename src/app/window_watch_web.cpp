@@ -1,13 +1,16 @@
 #include "app/window_watch.h"
 
 #include "app/frame.h"
+#include "app/player_controls.h"
 
 #include <GL/freeglut.h>
 #include <emscripten/html5.h>
 
 // The browser's GLUT tells neither; the page does. A hidden tab (another tab
 // chosen, the browser minimised) is a hidden window, and the pointer leaving
-// the canvas is the pointer leaving the window.
+// the canvas is the pointer leaving the window. The browser also leaves
+// fullscreen by itself (its Esc, its own controls, the page's button), and
+// the kept setting follows.
 namespace {
 
 EM_BOOL onVisibilityChange(int, const EmscriptenVisibilityChangeEvent* event, void*) {
@@ -22,9 +25,16 @@ EM_BOOL onMouseLeave(int, const EmscriptenMouseEvent*, void*) {
     return EM_FALSE;
 }
 
+EM_BOOL onFullscreenChange(int, const EmscriptenFullscreenChangeEvent* event, void*) {
+    fullscreenShownAs(event->isFullscreen);
+    return EM_FALSE;
+}
+
 } // namespace
 
 void watchWindow() {
     emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, onVisibilityChange);
     emscripten_set_mouseleave_callback("#canvas", nullptr, EM_FALSE, onMouseLeave);
+    emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_FALSE,
+                                             onFullscreenChange);
 }

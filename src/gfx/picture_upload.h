@@ -13,3 +13,8 @@
 // the unit quad's texture coordinates expect. False when the file cannot be
 // read or decoded: then no texture is made and glName keeps its value.
 bool uploadPicture(const char* path, std::uint32_t& glName);
+
+// The part both platforms share: a new texture, bound, for a picture's
+// pixels, smoothed both ways and repeating or clamped by wrap
+// (GL_REPEAT, GL_CLAMP_TO_EDGE), its rows read byte by byte.
+std::uint32_t startPictureTexture(int wrap);

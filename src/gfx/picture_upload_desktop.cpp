@@ -32,13 +32,7 @@ bool uploadPicture(const char* path, std::uint32_t& glName) {
         // Top row first now, while the picture still calls its origin the
         // lower left corner.
         iluFlipImage();
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glGenTextures(1, &glName);
-        glBindTexture(GL_TEXTURE_2D, glName);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+        glName = startPictureTexture(GL_REPEAT);
         ilutGLTexImage(0);
     }
 

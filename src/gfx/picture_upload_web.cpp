@@ -40,13 +40,7 @@ bool uploadPicture(const char* path, std::uint32_t& glName) {
     const GLint wrap = isPowerOfTwo(width) && isPowerOfTwo(height) ? GL_REPEAT : GL_CLAMP_TO_EDGE;
     const GLenum format = hasAlpha ? GL_RGBA : GL_RGB;
 
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glGenTextures(1, &glName);
-    glBindTexture(GL_TEXTURE_2D, glName);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
+    glName = startPictureTexture(wrap);
     glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), width, height, 0, format,
                  GL_UNSIGNED_BYTE, pixels);
 
