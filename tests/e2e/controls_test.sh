@@ -37,7 +37,6 @@ game_running || fail "the game ended while paused"
 lost && fail "the sun set during the pause"
 looks_like "$(shot paused_first)" 0.001 "$(shot paused_last)" ||
     fail "the paused scene moved (difference $last_seen)"
-mean_of() { convert "$1" -colorspace Gray -format '%[fx:mean]' info:; }
 less_than "$(mean_of "$(shot paused_last)")" "$(mean_of "$(shot playing)")" ||
     fail "the paused scene is not dimmed"
 

@@ -179,6 +179,9 @@ colour_count() {
     convert "$1" -format '%k' info:
 }
 
+# How bright a picture is, from 0 (black) to 1.
+mean_of() { convert "$1" -colorspace Gray -format '%[fx:mean]' info:; }
+
 # Checks for wait_for_shot; each keeps what it measured in last_seen.
 many_colours() {
     last_seen=$(colour_count "$1")

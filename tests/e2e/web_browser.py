@@ -29,9 +29,12 @@ class Browser:
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         # The page, not the window, must be 800 by 600: then the 4:3 canvas
         # fills it, as the game's window does on the desktop.
-        self.driver.set_window_size(800, 600)
+        self.size(800, 600)
+
+    def size(self, width, height):
+        self.driver.set_window_size(width, height)
         inner = self.driver.execute_script("return [innerWidth, innerHeight]")
-        self.driver.set_window_size(1600 - inner[0], 1200 - inner[1])
+        self.driver.set_window_size(2 * width - inner[0], 2 * height - inner[1])
 
     def poll(self):
         for entry in self.driver.get_log("browser"):
@@ -96,6 +99,16 @@ class Browser:
             actions.perform()
         elif command == "shown":
             answer = " yes" if self.shown(words[0]) else " no"
+        elif command == "ask":  # what a line of JavaScript makes of the page: ask FS.readdir('/')
+            answer = " " + str(self.driver.execute_script("return " + " ".join(words))).replace("\n", "|")
+        elif command == "size":  # of the page: size 640 480
+            self.size(*map(int, numbers))
+        elif command == "hide":  # another tab in front, and back after the seconds given
+            game_tab = self.driver.current_window_handle
+            self.driver.switch_to.new_window("tab")
+            time.sleep(numbers[0])
+            self.driver.close()
+            self.driver.switch_to.window(game_tab)
         self.poll()
         return "ok" + answer
 

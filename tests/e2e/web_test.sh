@@ -1,7 +1,8 @@
 # The site in BRUMALO_WEB_SITE (build-web/site) in headless Chromium: title and
 # instructions as the desktop build's pictures, the glass under the pointer,
-# an icicle grown by the light on a branch; Esc ends the game, another is
-# offered, played by finger, and Ctrl+Q ends it; no errors on the console.
+# an icicle grown by the light on a branch, a hidden tab pausing; Esc ends the
+# game, another is offered, played by finger, and Ctrl+Q ends it; mute and
+# fullscreen kept for the next page; no errors on the console.
 site=${BRUMALO_WEB_SITE:-}
 if [ ! -f "$site/index.html" ]; then
     echo "skipped: no web build (BRUMALO_WEB_SITE names no folder with an index.html)"
@@ -80,6 +81,13 @@ must
 must open
 title_and_instructions down up
 grow_an_icicle mouse
+# A hidden tab pauses the game: the lake dimmed, drawn again whole when the
+# page is resized (a paused game draws only when asked). M is kept for the
+# next game, checked below.
+must key m && must hide 2 && must size 800 600 && screenshot paused
+must size 640 480 && must size 800 600 && sleep 1 && screenshot paused_resized
+less_than "$(mean_of "$(shot paused)")" "$(mean_of "$(shot "away_mouse")")" || fail "a hidden tab did not pause the game"
+looks_like "$(shot paused)" 0.03 "$(shot paused_resized)" || fail "the paused game was not drawn after a resize ($last_seen)"
 must key ESCAPE
 keep_trying 10 page_shows ended || fail "Esc did not end the game with another offered"
 
@@ -88,6 +96,16 @@ title_and_instructions touch lift
 grow_an_icicle touch
 must key CONTROL q
 keep_trying 10 page_shows ended || fail "Ctrl+Q did not end the game"
+
+# The settings come back from the browser's storage with the page. A kept
+# fullscreen waits for the first press, as a page may fill the screen only
+# then.
+fullscreen() { browser ask "document.fullscreenElement !== null" && [ "$reply" = "ok True" ]; }
+must again && browser ask "FS.readFile('/home/web_user/.config/brumalo/settings', {encoding: 'utf8'})"
+[[ $reply == *"mute = yes"* ]] || fail "M was not kept: $reply"
+must key ALT ENTER && fullscreen || fail "Alt+Enter did not fill the screen"
+must open && ! fullscreen && must down 400 300 && must up && fullscreen ||
+    fail "the kept fullscreen did not come with the first click"
 
 must poll
 [ -s "$problems" ] && fail "the browser logged errors: $(cat "$problems")"
