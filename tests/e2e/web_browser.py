@@ -101,6 +101,10 @@ class Browser:
             answer = " yes" if self.shown(words[0]) else " no"
         elif command == "ask":  # what a line of JavaScript makes of the page: ask FS.readdir('/')
             answer = " " + str(self.driver.execute_script("return " + " ".join(words))).replace("\n", "|")
+        elif command == "fast":  # the game's clock ten times as fast on the pages to come, as faketime's
+            self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
+                const realNow = Date.now, start = realNow();
+                Date.now = () => start + (realNow() - start) * 10;"""})
         elif command == "size":  # of the page: size 640 480
             self.size(*map(int, numbers))
         elif command == "hide":  # another tab in front, and back after the seconds given

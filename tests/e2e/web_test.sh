@@ -2,7 +2,8 @@
 # instructions as the desktop build's pictures, the glass under the pointer,
 # an icicle grown by the light on a branch, a hidden tab pausing; Esc ends the
 # game, another is offered, played by finger, and Ctrl+Q ends it; mute and
-# fullscreen kept for the next page; no errors on the console.
+# fullscreen kept for the next page; a game lost at sunset kept in the record
+# for the next; no errors on the console.
 site=${BRUMALO_WEB_SITE:-}
 if [ ! -f "$site/index.html" ]; then
     echo "skipped: no web build (BRUMALO_WEB_SITE names no folder with an index.html)"
@@ -106,6 +107,14 @@ must again && browser ask "FS.readFile('/home/web_user/.config/brumalo/settings'
 must key ALT ENTER && fullscreen || fail "Alt+Enter did not fill the screen"
 must open && ! fullscreen && must down 400 300 && must up && fullscreen ||
     fail "the kept fullscreen did not come with the first click"
+
+# A whole game at ten times the speed: the sun sets in 24 seconds, a click on
+# the result screen ends the game, and the next page has it in the record.
+click_ends_game() { must down 400 300 && must up && sleep 1 && page_shows ended; }
+must fast && must open && click_ends_game
+keep_trying 60 click_ends_game || fail "no end at sunset, or the result screen's click did nothing"
+must open && browser ask "FS.readFile('/home/web_user/.local/share/brumalo/records', {encoding: 'utf8'})"
+[[ $reply == *"games played 1|games won 0|"* ]] || fail "the lost game is not in the record: $reply"
 
 must poll
 [ -s "$problems" ] && fail "the browser logged errors: $(cat "$problems")"
