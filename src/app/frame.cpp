@@ -105,7 +105,7 @@ void onIdle() {
         onSpecial(pauseSpecialKey, 0, 0);
     }
     // The Pause key may have held the clock: then this pass is not a frame.
-    if (clockHeld) {
+    if (clockHeld || !nextFrameDue()) {
         return;
     }
     tickClock();

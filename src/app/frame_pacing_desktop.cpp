@@ -83,3 +83,7 @@ void paceFrame() {
         std::this_thread::sleep_for(rest);
     }
 }
+
+bool nextFrameDue() {
+    return true;
+}

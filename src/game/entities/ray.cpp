@@ -23,8 +23,10 @@ void Ray::draw() const {
         }
     }
 
-    GLboolean wasBlending = GL_FALSE;
-    glGetBooleanv(GL_BLEND, &wasBlending);
+    // glIsEnabled, not glGetBooleanv: the same answer, but a browser gives
+    // it from the state it keeps, where glGetBooleanv waits on the GPU for
+    // most of a frame.
+    const GLboolean wasBlending = glIsEnabled(GL_BLEND);
     if (!wasBlending) {
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

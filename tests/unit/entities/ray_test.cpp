@@ -56,7 +56,7 @@ TEST_F(RayEntity, WithoutBlendingItBlendsForTheTriangleAndPutsBackTheSpritesText
                                {
                                    "glGetIntegerv(GL_TEXTURE_BINDING_2D)",
                                    ownBind(),
-                                   "glGetBooleanv(GL_BLEND)",
+                                   "glIsEnabled(GL_BLEND)",
                                    "glEnable(GL_BLEND)",
                                    "glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA)",
                                },
@@ -80,7 +80,7 @@ TEST_F(RayEntity, WithBlendingOnAndItsOwnPictureBoundItChangesNoState) {
     EXPECT_EQ(takeCalls(), joined(
                                {
                                    "glGetIntegerv(GL_TEXTURE_BINDING_2D)",
-                                   "glGetBooleanv(GL_BLEND)",
+                                   "glIsEnabled(GL_BLEND)",
                                },
                                triangle, {"glPopMatrix()"}));
     EXPECT_TRUE(fakeGl().blendEnabled);
@@ -115,7 +115,7 @@ TEST_F(RayEntity, WithoutItsPictureItDrawsUntexturedAndSwitchesTexturingBackOn) 
                                    "glGetIntegerv(GL_TEXTURE_BINDING_2D)",
                                    "glIsEnabled(GL_TEXTURE_2D)",
                                    "glDisable(GL_TEXTURE_2D)",
-                                   "glGetBooleanv(GL_BLEND)",
+                                   "glIsEnabled(GL_BLEND)",
                                    "glEnable(GL_BLEND)",
                                    "glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA)",
                                },
