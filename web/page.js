@@ -120,10 +120,11 @@ function fitCanvas() {
 
     // The drawing buffer matches the box in device pixels, for a sharp
     // picture on dense screens (up to twice over: more costs frames and
-    // shows little). Its height is the very one the game's camera asks of a
-    // window that wide, so the game takes the size as it is. The game hears
-    // of the new size through GLUT's reshape.
-    const density = Math.min(window.devicePixelRatio || 1, 2);
+    // shows little), unless the frames have asked for fewer (below). Its
+    // height is the very one the game's camera asks of a window that wide,
+    // so the game takes the size as it is. The game hears of the new size
+    // through GLUT's reshape.
+    const density = Math.min(window.devicePixelRatio || 1, 2) * sharpness;
     const bufferWidth = Math.max(4, Math.round(width * density));
     const bufferHeight = Math.floor(bufferWidth * 0.75);
     if (canvas.width !== bufferWidth || canvas.height !== bufferHeight) {
@@ -132,6 +133,39 @@ function fitCanvas() {
 }
 
 new ResizeObserver(fitCanvas).observe(stage);
+
+// --- Smooth before sharp ------------------------------------------------------
+
+// Where the browser renders slowly (in software, on a weak GPU) it cannot
+// draw every frame of the game at full sharpness, and each late frame shows
+// as a stutter. So the page watches a running game's frames, two seconds at
+// a time: when more than one in twenty comes late, the canvas is drawn at
+// fewer pixels, a step at a time down to half as many a side, and the page
+// scales it to the same box. It never steps back up within a page, where
+// going back and forth would show more than a softer picture does.
+let sharpness = 1;
+let frameTimes = [];
+
+function watchFrames(now) {
+    requestAnimationFrame(watchFrames);
+    if (!gameStarted || gameOver || document.hidden) {
+        frameTimes = [];
+        return;
+    }
+    frameTimes.push(now);
+    if (frameTimes.length <= 120) {
+        return;
+    }
+    const gaps = frameTimes.slice(1).map((time, i) => time - frameTimes[i]);
+    frameTimes = [];
+    const usual = gaps.slice().sort((a, b) => a - b)[gaps.length >> 1];
+    const late = gaps.filter((gap) => gap > usual * 1.5).length;
+    if (late > gaps.length / 20 && sharpness > 0.5) {
+        sharpness = Math.max(0.5, sharpness - 0.15);
+        fitCanvas();
+    }
+}
+requestAnimationFrame(watchFrames);
 
 // --- Full screen --------------------------------------------------------------
 
