@@ -135,13 +135,10 @@ target_compile_options(brumalo PRIVATE -sUSE_SDL=1)
 # runtime's code.
 set(startScript ${CMAKE_SOURCE_DIR}/cmake/web/start.js)
 # Each as "SHELL:", or CMake would merge the repeated --pre-js into one.
+set(postScript ${CMAKE_SOURCE_DIR}/web/post.js)
 set(linkScripts "SHELL:--pre-js ${dataScript}" "SHELL:--pre-js ${languagesScript}"
-                "SHELL:--pre-js ${startScript}")
-set(linkDepends ${dataScript} ${languagesScript} ${startScript})
-if(EXISTS ${CMAKE_SOURCE_DIR}/web/post.js)
-  list(APPEND linkScripts "SHELL:--post-js ${CMAKE_SOURCE_DIR}/web/post.js")
-  list(APPEND linkDepends ${CMAKE_SOURCE_DIR}/web/post.js)
-endif()
+                "SHELL:--pre-js ${startScript}" "SHELL:--post-js ${postScript}")
+set(linkDepends ${dataScript} ${languagesScript} ${startScript} ${postScript})
 target_link_options(brumalo PRIVATE
   -sUSE_SDL=1 -sLEGACY_GL_EMULATION=1 -sALLOW_MEMORY_GROWTH=1 -sFORCE_FILESYSTEM=1
   -lidbfs.js ${linkScripts})
@@ -154,8 +151,7 @@ add_dependencies(brumalo brumalo_data)
 
 # --- The site ------------------------------------------------------------------
 
-# The page is the web/ folder's, copied whole; without one a plain page of
-# our own shows the game.
+# The page is the web/ folder's, copied whole.
 file(GLOB pageFiles CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/web/*)
 list(FILTER pageFiles EXCLUDE REGEX "/post\\.js$")
 set(pageCopies)
@@ -168,9 +164,6 @@ foreach(file ${pageFiles})
     VERBATIM)
   list(APPEND pageCopies ${siteDir}/${name})
 endforeach()
-if(NOT EXISTS ${CMAKE_SOURCE_DIR}/web/index.html)
-  configure_file(${CMAKE_SOURCE_DIR}/cmake/web/index.html ${siteDir}/index.html COPYONLY)
-endif()
 
 # The page's own words in every language, from the catalogues' messages that
 # web/page.js marks: site/words.js, which the page loads before page.js.

@@ -74,10 +74,6 @@ void releaseGameClock() {
     glutIdleFunc(onIdle);
 }
 
-bool gameClockHeld() {
-    return clockHeld;
-}
-
 float nowSeconds() {
     return static_cast<float>(elapsedMs / 1000.0);
 }

@@ -17,7 +17,6 @@ void tickClock();
 // on from where it stood, the held seconds left out of elapsedMs for good.
 void holdGameClock();
 void releaseGameClock();
-bool gameClockHeld();
 extern std::int32_t heldMs; // every millisecond the clock has been held so far
 
 // GLUT has no code for the Pause key, which the frame hears by itself; it
@@ -41,6 +40,6 @@ void onSpecialUp(int key, int x, int y);
 void onEntry(int state);
 void onWindowStatus(int status);
 
-// Opens the window, shows the title screen and runs GLUT's loop; the process
-// ends inside it through exit(0).
+// Opens the window, shows the title screen and runs GLUT's loop; the game
+// ends inside it through endGame().
 int runGame(int argc, char** argv);

@@ -2,6 +2,7 @@
 
 #include "app/player_storage.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -147,6 +148,25 @@ SmallFile readSmallFile(const std::string& path) {
     return file;
 }
 
+std::string_view trimmed(std::string_view text) {
+    constexpr std::string_view space = " \t\r";
+    const std::size_t first = text.find_first_not_of(space);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(space) - first + 1);
+}
+
+std::vector<std::string_view> trimmedLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        lines.push_back(trimmed(text.substr(start, end - start)));
+        start = end + 1;
+    }
+    return lines;
+}
+
 // ---------------------------------------------------------------------------
 // Writing whole
 
@@ -233,6 +253,24 @@ std::string setAside(const std::string& path, int& error) {
     return {};
 }
 
+bool setDamagedFileAside(const std::string& path, const DamagedFileWords& words) {
+    int error = 0;
+    const std::string aside = setAside(path, error);
+    if (aside.empty() && error != ENOENT) {
+        complainOnce(path, std::string("Brumalo: ") + words.name + " in " + path +
+                               " could not be read and could not be set aside (" +
+                               std::strerror(error) + "); " + words.leftAlone + " this run.");
+        return false;
+    }
+    if (!aside.empty()) {
+        // Told every time: each line names another kept file.
+        std::fprintf(stderr, "Brumalo: %s in %s could not be read; ", words.name, path.c_str());
+        std::fprintf(stderr, words.keptAs, aside.c_str());
+        std::fprintf(stderr, ".\n");
+    }
+    return true;
+}
+
 // ---------------------------------------------------------------------------
 // The lock
 
@@ -297,31 +335,4 @@ void complainOnce(const std::string& file, const std::string& line) {
 
 void forgetComplaints() {
     complainedAbout.clear();
-}
-
-bool setDamagedFileAside(const std::string& path, const DamagedFileWords& words) {
-    int error = 0;
-    const std::string aside = setAside(path, error);
-    if (aside.empty() && error != ENOENT) {
-        complainOnce(path, std::string("Brumalo: ") + words.name + " in " + path +
-                               " could not be read and could not be set aside (" +
-                               std::strerror(error) + "); " + words.leftAlone + " this run.");
-        return false;
-    }
-    if (!aside.empty()) {
-        // Told every time: each line names another kept file.
-        std::fprintf(stderr, "Brumalo: %s in %s could not be read; ", words.name, path.c_str());
-        std::fprintf(stderr, words.keptAs, aside.c_str());
-        std::fprintf(stderr, ".\n");
-    }
-    return true;
-}
-
-std::string_view trimmed(std::string_view text) {
-    constexpr std::string_view space = " \t\r";
-    const std::size_t first = text.find_first_not_of(space);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(space) - first + 1);
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The player's own files (the record, the settings): where they live, and
 // the careful ways they are read and written so that none is ever lost, half
@@ -63,6 +64,9 @@ bool setDamagedFileAside(const std::string& path, const DamagedFileWords& words)
 // The text without the spaces, tabs and carriage returns around it: a person
 // may leave them when editing a file.
 std::string_view trimmed(std::string_view text);
+
+// The text's lines, each trimmed, blank ones included.
+std::vector<std::string_view> trimmedLines(std::string_view text);
 
 // Holds the exclusive lock of the lock file `path` (made as needed) while it
 // lives, so that two games ending together take turns with the file beside

@@ -54,11 +54,7 @@ std::optional<Settings> parseSettings(std::string_view text) {
         return std::nullopt;
     }
     Settings settings;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        const std::string_view line = trimmed(text.substr(start, end - start));
-        start = end + 1;
+    for (const std::string_view line : trimmedLines(text)) {
         if (line.empty() || line[0] == '#') {
             continue;
         }

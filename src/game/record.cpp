@@ -139,11 +139,7 @@ std::optional<Record> parseRecord(std::string_view text) {
     Record record;
     bool versionSeen = false;
     bool seen[fieldCount] = {};
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        const std::string_view line = trimmed(text.substr(start, end - start));
-        start = end + 1;
+    for (const std::string_view line : trimmedLines(text)) {
         if (line.empty()) {
             continue;
         }

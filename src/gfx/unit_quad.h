@@ -30,4 +30,3 @@ void drawUnitQuad();
 // The desktop's display list of the quad; 0 until a GL context exists to
 // build it.
 extern unsigned int unitQuadList;
-void buildUnitQuad();

@@ -4,7 +4,7 @@
 
 unsigned int unitQuadList = 0;
 
-void buildUnitQuad() {
+static void buildUnitQuad() {
     // Sprites built before the window exists get 0 here and leave the list
     // for the first sprite built after it.
     unitQuadList = glGenLists(1);
