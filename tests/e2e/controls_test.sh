@@ -53,7 +53,10 @@ less_than "$played_for" 260 || fail "the sun set only after $played_for game sec
 
 # --- The record: the damaged one kept aside, the lost game counted ---------------
 
-keep_trying 10 test -s "$records" || fail "the lost game left no record"
+# The damaged file stays in place until the result screen's first update sets
+# it aside and writes the new one, so wait for both.
+record_rewritten() { compgen -G "$records.damaged-*" >/dev/null && test -s "$records"; }
+keep_trying 10 record_rewritten || fail "the lost game left no record"
 grep -qx 'games played 1' "$records" || fail "the record does not count one game: $(cat "$records")"
 grep -qx 'games won 0' "$records" || fail "the record counts a win for a lost game"
 set_aside=$(ls "$records".damaged-* 2>/dev/null | head -n1)
