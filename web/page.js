@@ -278,7 +278,17 @@ function gameEnded() {
     document.getElementById('play-again').focus();
 }
 
-document.getElementById('play-again').addEventListener('click', () => location.reload());
+// The record or the settings may still be on their way to the browser's
+// storage (player_storage_web.cpp): the next page waits for them.
+function reloadWhenSaved() {
+    if (Module.savesInFlight > 0) {
+        setTimeout(reloadWhenSaved, 50);
+        return;
+    }
+    location.reload();
+}
+
+document.getElementById('play-again').addEventListener('click', reloadWhenSaved);
 
 // --- Starting the game --------------------------------------------------------
 

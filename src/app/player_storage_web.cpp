@@ -18,11 +18,14 @@ int moveIfFree(const std::string& from, const std::string& to) {
 
 // The files live in memory, over folders kept in the browser's IndexedDB
 // (cmake/web/start.js mounts them); copying them there is the page's to do,
-// in the background.
+// in the background. The page counts the copies under way, so that "Play
+// again" does not reload in the middle of one and lose what the game just kept.
 void persistPlayerFiles() {
     EM_ASM({
+        Module.savesInFlight = (Module.savesInFlight || 0) + 1;
         FS.syncfs(
             false, function(error) {
+                Module.savesInFlight--;
                 if (error) {
                     err('Brumalo could not keep the record and settings in the browser: ' + error);
                 }

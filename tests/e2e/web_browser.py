@@ -31,10 +31,19 @@ class Browser:
         # fills it, as the game's window does on the desktop.
         self.size(800, 600)
 
+    # The window's frame is the difference between its size and the page's.
+    # A busy machine may report the page's size before a resize has reached
+    # it, so the page is measured again until it is the size asked for.
     def size(self, width, height):
         self.driver.set_window_size(width, height)
-        inner = self.driver.execute_script("return [innerWidth, innerHeight]")
-        self.driver.set_window_size(2 * width - inner[0], 2 * height - inner[1])
+        for _ in range(50):
+            inner = self.driver.execute_script("return [innerWidth, innerHeight]")
+            if inner == [width, height]:
+                return
+            outer = self.driver.get_window_size()
+            self.driver.set_window_size(outer["width"] + width - inner[0], outer["height"] + height - inner[1])
+            time.sleep(0.1)
+        raise RuntimeError("the page stays %dx%d, not %dx%d" % (*inner, width, height))
 
     def poll(self):
         for entry in self.driver.get_log("browser"):

@@ -101,11 +101,15 @@ keep_trying 10 page_shows ended || fail "Ctrl+Q did not end the game"
 # The settings come back from the browser's storage with the page. A kept
 # fullscreen waits for the first press, as a page may fill the screen only
 # then.
+# The browser fills the screen a moment after it is asked, and copies the
+# settings to its storage a moment after the game writes them.
 fullscreen() { browser ask "document.fullscreenElement !== null" && [ "$reply" = "ok True" ]; }
+saved() { browser ask "!(Module.savesInFlight > 0)" && [ "$reply" = "ok True" ]; }
 must again && browser ask "FS.readFile('/home/web_user/.config/brumalo/settings', {encoding: 'utf8'})"
 [[ $reply == *"mute = yes"* ]] || fail "M was not kept: $reply"
-must key ALT ENTER && fullscreen || fail "Alt+Enter did not fill the screen"
-must open && ! fullscreen && must down 400 300 && must up && fullscreen ||
+must key ALT ENTER && keep_trying 5 fullscreen || fail "Alt+Enter did not fill the screen"
+keep_trying 5 saved || fail "the settings were never copied to the browser's storage"
+must open && ! fullscreen && must down 400 300 && must up && keep_trying 5 fullscreen ||
     fail "the kept fullscreen did not come with the first click"
 
 # A whole game at ten times the speed: the sun sets in 24 seconds, a click on
