@@ -32,17 +32,23 @@ class Browser:
         self.size(800, 600)
 
     # The window's frame is the difference between its size and the page's.
-    # A busy machine may report the page's size before a resize has reached
-    # it, so the page is measured again until it is the size asked for.
+    # A busy machine may report the page's old size for a while after a
+    # resize, so the page is measured until it has been the size asked for
+    # twice in a row, and a frame that a stale size makes negative counts as
+    # none.
     def size(self, width, height):
         self.driver.set_window_size(width, height)
-        for _ in range(50):
-            inner = self.driver.execute_script("return [innerWidth, innerHeight]")
-            if inner == [width, height]:
-                return
-            outer = self.driver.get_window_size()
-            self.driver.set_window_size(outer["width"] + width - inner[0], outer["height"] + height - inner[1])
+        matched = 0
+        for _ in range(100):
             time.sleep(0.1)
+            inner = self.driver.execute_script("return [innerWidth, innerHeight]")
+            matched = matched + 1 if inner == [width, height] else 0
+            if matched == 2:
+                return
+            if matched == 0:
+                outer = self.driver.get_window_size()
+                self.driver.set_window_size(width + max(0, outer["width"] - inner[0]),
+                                            height + max(0, outer["height"] - inner[1]))
         raise RuntimeError("the page stays %dx%d, not %dx%d" % (*inner, width, height))
 
     def poll(self):
