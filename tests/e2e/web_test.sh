@@ -63,17 +63,22 @@ touch_onto_branch() { must touch 700 560 && must drag 320 125; }
 touch_light() { sleep 5 && must lift; }
 
 # A glass left at the far place would focus on the ice, and grow nothing.
+# A game slowed by a busy machine grows its icicle more slowly, so the light
+# goes back onto the branch for another five seconds, three times at most.
 grow_an_icicle() {
-    local hand=$1 x y
+    local hand=$1 x y held
     ${hand}_away && sleep 1 && screenshot "away_$hand"
-    read -r x y < <(focus_of 320 125 "$(game_seconds)")
-    ${hand}_onto_branch
-    wait_for_shot "glass_$hand" 5 changed_in 60x60+290+75 0.05 "$(shot "away_$hand")" ||
-        fail "$hand: the glass is not under the pointer ($last_seen)"
-    ${hand}_light && ${hand}_away
-    # The icicle hangs from the light's focus.
-    wait_for_shot "icicle_$hand" 5 changed_in "60x70+$(awk -v x="$x" -v y="$y" 'BEGIN { printf "%d+%d", 370 + x, 300 - y }')" \
-        0.08 "$(shot "away_$hand")" || fail "$hand: no icicle under the light on the branch ($last_seen)"
+    for held in 1 2 3; do
+        read -r x y < <(focus_of 320 125 "$(game_seconds)")
+        ${hand}_onto_branch
+        [ "$held" -gt 1 ] || wait_for_shot "glass_$hand" 5 changed_in 60x60+290+75 0.05 "$(shot "away_$hand")" ||
+            fail "$hand: the glass is not under the pointer ($last_seen)"
+        ${hand}_light && ${hand}_away
+        # The icicle hangs from the light's focus.
+        wait_for_shot "icicle_$hand" 5 changed_in "60x70+$(awk -v x="$x" -v y="$y" 'BEGIN { printf "%d+%d", 370 + x, 300 - y }')" \
+            0.08 "$(shot "away_$hand")" && return
+    done
+    fail "$hand: no icicle under the light on the branch ($last_seen)"
 }
 
 as_shown "$build_dir/img/splash.jpg" 800x600 expected_title
