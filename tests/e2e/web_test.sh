@@ -77,6 +77,7 @@ grow_an_icicle() {
         # The icicle hangs from the light's focus.
         wait_for_shot "icicle_$hand" 5 changed_in "60x70+$(awk -v x="$x" -v y="$y" 'BEGIN { printf "%d+%d", 370 + x, 300 - y }')" \
             0.08 "$(shot "away_$hand")" && return
+        echo "$hand: no icicle yet after $held time(s) five seconds of light ($last_seen)"
     done
     fail "$hand: no icicle under the light on the branch ($last_seen)"
 }
