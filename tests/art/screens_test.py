@@ -1,6 +1,5 @@
-"""The four screens, the pause panel and the "new best" mark keep their
-lettering where the window shows it, in the font the set-up installs; the
-web page around the game says its own words in every language too."""
+"""The four screens, the pause panel, the "new best" mark and the web page
+keep their lettering, in every language, in the font the set-up installs."""
 
 import copy
 import json
@@ -14,8 +13,7 @@ import xml.etree.ElementTree as ElementTree
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from art_support import LANGUAGES, LETTERED_OVERLAYS, SCREENS, luminance, open_picture, screen_source  # noqa: E402
-from art_support import SOURCE_DIR  # noqa: E402
+from art_support import LANGUAGES, LETTERED_OVERLAYS, SCREENS, SOURCE_DIR, luminance, open_picture, screen_source  # noqa: E402, E501
 from PIL import Image  # noqa: E402
 
 SVG = "{http://www.w3.org/2000/svg}"
@@ -119,24 +117,19 @@ class Lettering(unittest.TestCase):
                             self.assertNotEqual(text.text, original.text, "untranslated in po/%s.po" % language)
 
     def test_the_web_pages_words_script_says_every_word_in_every_language(self):
-        page = os.path.join(SOURCE_DIR, "web", "page.js")
-        template = subprocess.run(
-            ["xgettext", "--language=JavaScript", "-k", "-k_", "--from-code=UTF-8", "--no-wrap", "-o", "-", page],
-            capture_output=True, text=True, check=True,
-        ).stdout
+        page, maker = (os.path.join(SOURCE_DIR, *path) for path in (("web", "page.js"), ("cmake", "web", "page_words.py")))
+        template = subprocess.run(["xgettext", "--language=JavaScript", "-k", "-k_", "--from-code=UTF-8", "--no-wrap",
+                                   "-o", "-", page], capture_output=True, text=True, check=True).stdout
         messages = {json.loads(message) for message in re.findall(r'^msgid (".+")$', template, re.MULTILINE)}
         self.assertTrue(messages, "web/page.js marks no words with _()")
-        with tempfile.TemporaryDirectory() as folder:
-            script = os.path.join(folder, "words.js")
-            maker = os.path.join(SOURCE_DIR, "cmake", "web", "page_words.py")
-            subprocess.run([sys.executable, maker, script, os.path.join(SOURCE_DIR, "po"), *LANGUAGES[1:]], check=True)
-            with open(script, encoding="utf-8") as made:
-                words = json.loads(made.read().split("=", 1)[1].strip().rstrip(";"))
+        script = subprocess.run([sys.executable, maker, "/dev/stdout", os.path.join(SOURCE_DIR, "po"), *LANGUAGES[1:]],
+                                capture_output=True, text=True, check=True).stdout
+        words = json.loads(script.split("=", 1)[1].strip().rstrip(";"))
         self.assertEqual(sorted(words), sorted(LANGUAGES[1:]))
         for language in LANGUAGES[1:]:
             with self.subTest(language=language):
-                english = sorted(message for message in messages if words[language].get(message, message) == message)
-                self.assertEqual(english, [], "untranslated, fuzzy or missing in po/%s.po" % language)
+                self.assertEqual(sorted(message for message in messages if words[language].get(message, message) == message),
+                                 [], "untranslated, fuzzy or missing in po/%s.po" % language)
 
     def test_pictures_name_only_the_installed_font(self):
         families = set()

@@ -26,11 +26,8 @@ sleep_until_game_second 40
 screenshot playing
 
 # Paused at 40 game seconds for 30 real ones, 300 game seconds on the sped-up
-# clock: longer than a whole game. A busy game takes the key a moment after
-# it is sent, and each real second is ten game ones, so the pause the test
-# counts lies within the game's: from the first paused picture (the scene
-# stands still from then on, checked below) to just before the click. The
-# game's own count can only be longer, and the sun must not set sooner.
+# clock: longer than a whole game. Counted from the first still picture to
+# just before the click, inside the game's own pause however late it came.
 xdotool key p
 sleep 0.5
 screenshot paused_first
@@ -50,21 +47,15 @@ resumed_at=$(game_seconds)
 xdotool click 1
 paused_for=$(awk -v a="$paused_at" -v b="$resumed_at" 'BEGIN { print b - a }')
 keep_trying 40 lost || fail "no lose picture within 400 game seconds of resuming"
-# The lose line is the last the game prints: the console's time of change is
-# when the sun set, however late the test saw it.
-lost_at=$(awk -v lost="$(stat -c %.6Y "$console")" -v began="$game_began" -v speed="$clock_speed" \
-    'BEGIN { printf "%.3f\n", (lost - began) * speed }')
-played_for=$(awk -v total="$lost_at" -v paused="$paused_for" 'BEGIN { print total - paused }')
+played_for=$(awk -v lost="$(stat -c %.6Y "$console")" -v began="$game_began" -v speed="$clock_speed" \
+    -v paused="$paused_for" 'BEGIN { print (lost - began) * speed - paused }')
 echo "lost after $played_for game seconds of play, $paused_for paused"
-# Each real second a busy machine adds to the pause's edges is ten game
-# seconds here; a pause counted twice, or not left out, is far outside.
+# The sun set at the console's last line; a busy machine's real second is ten game ones here.
 less_than 230 "$played_for" || fail "the sun set after only $played_for game seconds of play"
 less_than "$played_for" 280 || fail "the sun set only after $played_for game seconds of play"
 
 # --- The record: the damaged one kept aside, the lost game counted ---------------
 
-# The damaged file stays in place until the result screen's first update sets
-# it aside and writes the new one, so wait for both.
 record_rewritten() { compgen -G "$records.damaged-*" >/dev/null && test -s "$records"; }
 keep_trying 10 record_rewritten || fail "the lost game left no record"
 grep -qx 'games played 1' "$records" || fail "the record does not count one game: $(cat "$records")"

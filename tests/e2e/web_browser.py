@@ -31,11 +31,8 @@ class Browser:
         # fills it, as the game's window does on the desktop.
         self.size(800, 600)
 
-    # The window's frame is the difference between its size and the page's.
-    # A busy machine may report the page's old size for a while after a
-    # resize, so the page is measured until it has been the size asked for
-    # twice in a row, and a frame that a stale size makes negative counts as
-    # none.
+    # The window is the page and its frame (never negative, as a busy machine's stale page size may make it):
+    # measured again until the page is the size asked for twice running.
     def size(self, width, height):
         self.driver.set_window_size(width, height)
         matched = 0
@@ -43,12 +40,12 @@ class Browser:
             time.sleep(0.1)
             inner = self.driver.execute_script("return [innerWidth, innerHeight]")
             matched = matched + 1 if inner == [width, height] else 0
-            if matched == 2:
-                return
             if matched == 0:
                 outer = self.driver.get_window_size()
                 self.driver.set_window_size(width + max(0, outer["width"] - inner[0]),
                                             height + max(0, outer["height"] - inner[1]))
+            elif matched == 2:
+                return
         raise RuntimeError("the page stays %dx%d, not %dx%d" % (*inner, width, height))
 
     def poll(self):
@@ -117,9 +114,8 @@ class Browser:
         elif command == "ask":  # what a line of JavaScript makes of the page: ask FS.readdir('/')
             answer = " " + str(self.driver.execute_script("return " + " ".join(words))).replace("\n", "|")
         elif command == "fast":  # the game's clock ten times as fast on the pages to come, as faketime's
-            self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
-                const realNow = Date.now, start = realNow();
-                Date.now = () => start + (realNow() - start) * 10;"""})
+            self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source":
+                "const realNow = Date.now, start = realNow(); Date.now = () => start + (realNow() - start) * 10;"})
         elif command == "size":  # of the page: size 640 480
             self.size(*map(int, numbers))
         elif command == "hide":  # another tab in front, and back after the seconds given

@@ -1,9 +1,7 @@
 # The site in BRUMALO_WEB_SITE (build-web/site) in headless Chromium: title and
 # instructions as the desktop build's pictures, the glass under the pointer,
-# an icicle grown by the light on a branch, a hidden tab pausing; Esc ends the
-# game, another is offered, played by finger, and Ctrl+Q ends it; mute and
-# fullscreen kept for the next page; a game lost at sunset kept in the record
-# for the next; no errors on the console.
+# an icicle grown by the light, a hidden tab pausing; Esc, then Ctrl+Q in a game played by finger,
+# end a game and offer another; mute, full screen and a lost game kept; no console errors.
 site=${BRUMALO_WEB_SITE:-}
 if [ ! -f "$site/index.html" ]; then
     echo "skipped: no web build (BRUMALO_WEB_SITE names no folder with an index.html)"
@@ -62,9 +60,7 @@ touch_away() { must touch 700 560 && must lift; }
 touch_onto_branch() { must touch 700 560 && must drag 320 125; }
 touch_light() { sleep 5 && must lift; }
 
-# A glass left at the far place would focus on the ice, and grow nothing.
-# A game slowed by a busy machine grows its icicle more slowly, so the light
-# goes back onto the branch for another five seconds, three times at most.
+# A glass left far off focuses on the ice; a game slowed by a busy machine may need the light thrice.
 grow_an_icicle() {
     local hand=$1 x y held
     ${hand}_away && sleep 1 && screenshot "away_$hand"
@@ -77,7 +73,6 @@ grow_an_icicle() {
         # The icicle hangs from the light's focus.
         wait_for_shot "icicle_$hand" 5 changed_in "60x70+$(awk -v x="$x" -v y="$y" 'BEGIN { printf "%d+%d", 370 + x, 300 - y }')" \
             0.08 "$(shot "away_$hand")" && return
-        echo "$hand: no icicle yet after $held time(s) five seconds of light ($last_seen)"
     done
     fail "$hand: no icicle under the light on the branch ($last_seen)"
 }
@@ -88,9 +83,7 @@ must
 must open
 title_and_instructions down up
 grow_an_icicle mouse
-# A hidden tab pauses the game: the lake dimmed, drawn again whole when the
-# page is resized (a paused game draws only when asked). M is kept for the
-# next game, checked below.
+# A hidden tab pauses the game (the lake dimmed), which draws again after a resize. M is checked below.
 must key m && must hide 2 && must size 800 600 && screenshot paused
 must size 640 480 && must size 800 600 && sleep 1 && screenshot paused_resized
 less_than "$(mean_of "$(shot paused)")" "$(mean_of "$(shot "away_mouse")")" || fail "a hidden tab did not pause the game"
@@ -104,27 +97,20 @@ grow_an_icicle touch
 must key CONTROL q
 keep_trying 10 page_shows ended || fail "Ctrl+Q did not end the game"
 
-# The settings come back from the browser's storage with the page. A kept
-# fullscreen waits for the first press, as a page may fill the screen only
-# then.
-# The browser fills the screen a moment after it is asked, and copies the
-# settings to its storage a moment after the game writes them.
+# The settings come back with the page, once copied; a kept fullscreen waits for the first press.
 fullscreen() { browser ask "document.fullscreenElement !== null" && [ "$reply" = "ok True" ]; }
 saved() { browser ask "!(Module.savesInFlight > 0)" && [ "$reply" = "ok True" ]; }
-must again && browser ask "FS.readFile('/home/web_user/.config/brumalo/settings', {encoding: 'utf8'})"
-[[ $reply == *"mute = yes"* ]] || fail "M was not kept: $reply"
-must key ALT ENTER && keep_trying 5 fullscreen || fail "Alt+Enter did not fill the screen"
-keep_trying 5 saved || fail "the settings were never copied to the browser's storage"
+kept_says() { browser ask "FS.readFile('/home/web_user/$1', {encoding: 'utf8'})" && [[ $reply == *"$2"* ]]; }
+must again && kept_says .config/brumalo/settings "mute = yes" || fail "M was not kept: $reply"
+must key ALT ENTER && keep_trying 5 fullscreen && keep_trying 5 saved || fail "Alt+Enter did not fill the screen, or was not kept"
 must open && ! fullscreen && must down 400 300 && must up && keep_trying 5 fullscreen ||
     fail "the kept fullscreen did not come with the first click"
 
-# A whole game at ten times the speed: the sun sets in 24 seconds, a click on
-# the result screen ends the game, and the next page has it in the record.
+# At ten times the speed the sun sets in 24 s; the result's click ends it.
 click_ends_game() { must down 400 300 && must up && sleep 1 && page_shows ended; }
 must fast && must open && click_ends_game
 keep_trying 60 click_ends_game || fail "no end at sunset, or the result screen's click did nothing"
-must open && browser ask "FS.readFile('/home/web_user/.local/share/brumalo/records', {encoding: 'utf8'})"
-[[ $reply == *"games played 1|games won 0|"* ]] || fail "the lost game is not in the record: $reply"
+must open && kept_says .local/share/brumalo/records "games played 1|games won 0|" || fail "the lost game is not in the record: $reply"
 
 must poll
 [ -s "$problems" ] && fail "the browser logged errors: $(cat "$problems")"
