@@ -279,16 +279,17 @@ function gameEnded() {
 }
 
 // The record or the settings may still be on their way to the browser's
-// storage (player_storage_web.cpp): the next page waits for them.
-function reloadWhenSaved() {
-    if (Module.savesInFlight > 0) {
-        setTimeout(reloadWhenSaved, 50);
+// storage (player_storage_web.cpp): the next page waits for them, though
+// not for ever, since a storage that never answers must not hold the player.
+function reloadWhenSaved(waitedMs) {
+    if (Module.savesInFlight > 0 && waitedMs < 2000) {
+        setTimeout(() => reloadWhenSaved(waitedMs + 50), 50);
         return;
     }
     location.reload();
 }
 
-document.getElementById('play-again').addEventListener('click', reloadWhenSaved);
+document.getElementById('play-again').addEventListener('click', () => reloadWhenSaved(0));
 
 // --- Starting the game --------------------------------------------------------
 
