@@ -4,7 +4,7 @@
 //
 // Run it from the game's build folder so that the sounds are found; the
 // console lines go to /dev/null either way.
-#include "app/frame.h"
+#include "app/game_clock.h"
 #include "fresh_process.h"
 #include "game/entities/drop.h"
 #include "game/entities/icicle.h"

@@ -1,7 +1,7 @@
 // What a finished game costs after its last frame: keeping it in the record
 // file, with the lock, the fresh read, and the whole file written and synced
 // to the disk, in a scratch data folder on the same disk as /tmp.
-#include "game/record_file.h"
+#include "player/record_file.h"
 
 #include <benchmark/benchmark.h>
 

@@ -23,7 +23,7 @@ set(packagingOut ${CMAKE_BINARY_DIR}/packaging)
 # The program finds the data beside itself, so the same build runs from any
 # prefix it is installed to.
 file(RELATIVE_PATH dataFromProgram /${BRUMALO_INSTALL_GAMESDIR} /${BRUMALO_INSTALL_GAMEDATADIR})
-set_property(SOURCE src/app/data_folder_desktop.cpp APPEND PROPERTY
+set_property(SOURCE src/platform/desktop/data_folder.cpp APPEND PROPERTY
              COMPILE_DEFINITIONS BRUMALO_DATA_FROM_PROGRAM="${dataFromProgram}")
 
 install(TARGETS brumalo RUNTIME DESTINATION ${BRUMALO_INSTALL_GAMESDIR})

@@ -2,8 +2,8 @@
 #   emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release
 #   cmake --build build-web                    the site, in build-web/site
 #   cmake --build build-web --target web-zip   the site as build-web/brumalo-web.zip
-# The game is the same sources as on the desktop, the *_web.cpp seams in
-# place of the *_desktop.cpp ones, on emscripten's GLUT, SDL 1 mixer and
+# The game is the same sources as on the desktop, src/platform/web in place
+# of src/platform/desktop, on emscripten's GLUT, SDL 1 mixer and
 # OpenGL 1.1 emulation over WebGL. Its pictures and sounds are made by the
 # desktop's rules; the browser gets them as one package of shared data,
 # downloaded before the game starts, and the few pictures with lettering as
@@ -55,7 +55,7 @@ if(NOT builtPictures OR NOT builtSounds OR NOT lettered)
                       "soundFiles.")
 endif()
 
-# The shared data, mounted where the game looks for it (data_folder_web.cpp).
+# The shared data, mounted where the game looks for it (src/platform/web/data_folder.cpp).
 # The file packager writes the code that downloads it, which goes into the
 # game's script ahead of the game.
 set(dataScript ${CMAKE_BINARY_DIR}/brumalo-data.js)
@@ -126,7 +126,7 @@ set(stbInclude ${CMAKE_BINARY_DIR}/stb-include)
 file(MAKE_DIRECTORY ${stbInclude})
 file(CREATE_LINK ${BRUMALO_STB_INCLUDE}/stb ${stbInclude}/stb SYMBOLIC)
 
-add_executable(brumalo ${BRUMALO_CORE_SOURCES})
+add_executable(brumalo ${BRUMALO_CORE_SOURCES} ${BRUMALO_PLATFORM_DIR}/main.cpp)
 target_include_directories(brumalo PRIVATE src cmake/web/include)
 target_include_directories(brumalo SYSTEM PRIVATE ${stbInclude})
 target_compile_options(brumalo PRIVATE -sUSE_SDL=1)

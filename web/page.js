@@ -47,8 +47,8 @@ function namesToTry(locale) {
 }
 
 // The page speaks the language the game will speak: the game chooses its
-// pictures' folder from the browser's languages (language_web.cpp turns
-// "pt-BR" into gettext's "pt_BR") by languageFolder's rules, mirrored here.
+// pictures' folder from the browser's languages (src/platform/web/locale.cpp
+// turns "pt-BR" into gettext's "pt_BR") by languageFolder's rules, mirrored here.
 // The first wanted language with a translation wins; an English one before
 // it, or none at all, is English.
 function chosenLanguage(translated) {
@@ -279,7 +279,7 @@ function gameEnded() {
 }
 
 // The record or the settings may still be on their way to the browser's
-// storage (player_storage_web.cpp): the next page waits for them, though
+// storage (src/platform/web/player_storage.cpp): the next page waits for them, though
 // not for ever, since a storage that never answers must not hold the player.
 function reloadWhenSaved(waitedMs) {
     if (Module.savesInFlight > 0 && waitedMs < 2000) {

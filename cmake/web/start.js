@@ -6,7 +6,7 @@ Module['preRun'].push(function () {
     // The player's record and settings go where the desktop keeps them,
     // under folders the browser keeps in its IndexedDB for this site. They
     // are read back from there before main; the game copies them back
-    // after each change (player_storage_web.cpp).
+    // after each change (src/platform/web/player_storage.cpp).
     const kept = {
         'XDG_DATA_HOME': '/home/web_user/.local/share',
         'XDG_CONFIG_HOME': '/home/web_user/.config',
@@ -28,7 +28,7 @@ Module['preRun'].push(function () {
 
     // A folder for each language the pictures are made in, so that the game
     // can choose among them as on the desktop; the chosen one's pictures are
-    // fetched once chosen (main_web.cpp).
+    // fetched once chosen (src/platform/web/main.cpp).
     for (const language of Module['brumaloLanguages'] || []) {
         FS.mkdirTree('/brumalo/lang/' + language + '/img');
     }

@@ -8,7 +8,6 @@
 #include <cmath>
 
 Camera* currentCamera = nullptr;
-bool swapControlAvailable = false;
 
 CanvasArea canvasAreaInWindow(const int windowWidth, const int windowHeight) {
     // The full width where the window is tall enough for the 4:3 height of

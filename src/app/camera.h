@@ -50,14 +50,3 @@ void drawAnywhere();
 
 void setCulling(bool on);
 void setDepthTest(bool on, bool alphaTest);
-
-// Smooth shading, filled fronts, the nicest perspective: the fixed-function
-// modes the desktop's OpenGL is asked for. A browser's WebGL has no such
-// modes (its shading is always smooth, its perspective always correct) and
-// would warn on the console at each.
-void setDrawingModes();
-
-// Turns on vertical sync where the driver offers it, so the game does not
-// spin a whole core drawing thousands of frames a second.
-void detectSwapControl();
-extern bool swapControlAvailable;

@@ -1,25 +1,20 @@
 #include "app/frame.h"
 
 #include "app/camera.h"
-#include "app/frame_pacing.h"
-#include "app/game_end.h"
-#include "app/pause_key.h"
+#include "app/game_clock.h"
 #include "app/player_controls.h"
 #include "app/state.h"
-#include "app/window_identity.h"
-#include "app/window_watch.h"
 #include "game/live_mode.h"
+#include "platform/frame_pacing.h"
+#include "platform/game_end.h"
+#include "platform/pause_key.h"
+#include "platform/swap_control.h"
+#include "platform/window_identity.h"
+#include "platform/window_watch.h"
 #include "screens/start_state.h"
 
 #include <GL/freeglut.h>
 
-std::int32_t elapsedMs = 0;
-float frameDelta = 0;
-std::int32_t lastTickMs = 0;
-std::int32_t heldMs = 0;
-
-static bool clockHeld = false;
-static std::int32_t heldSince = 0;
 // Each hold starts its own chain of Pause key checks; a chain left over from
 // an earlier hold sees a newer number and stops.
 static int holdNumber = 0;
@@ -28,54 +23,29 @@ static constexpr unsigned int pauseKeyCheckMs = 100;
 static constexpr unsigned char escapeKey = 27;
 static constexpr unsigned char ctrlQ = 17;
 
-void tickClock() {
-    const std::int32_t now = glutGet(GLUT_ELAPSED_TIME) - heldMs;
-    const std::int32_t difference = now - lastTickMs;
-    elapsedMs = now;
-    lastTickMs = now;
-    frameDelta = static_cast<float>(difference / 1000.0);
-    if (static_cast<double>(frameDelta) > 0.03) {
-        frameDelta = 0.03f;
-    }
-}
-
 // While the game is held nothing needs the idle pass but the Pause key, so a
 // slow timer listens for it instead: GLUT then sleeps between events.
 static void checkPauseKeyWhileHeld(const int hold) {
-    if (!clockHeld || hold != holdNumber) {
+    if (!gameClockHeld() || hold != holdNumber) {
         return;
     }
     if (pauseKeyPressed()) {
         onSpecial(pauseSpecialKey, 0, 0);
     }
-    if (clockHeld && hold == holdNumber) {
+    if (gameClockHeld() && hold == holdNumber) {
         glutTimerFunc(pauseKeyCheckMs, checkPauseKeyWhileHeld, hold);
     }
 }
 
-void holdGameClock() {
-    if (clockHeld) {
-        return;
-    }
-    clockHeld = true;
-    heldSince = glutGet(GLUT_ELAPSED_TIME);
+static void stopIdlePasses() {
     glutIdleFunc(nullptr);
     holdNumber += 1;
     glutTimerFunc(pauseKeyCheckMs, checkPauseKeyWhileHeld, holdNumber);
     glutPostRedisplay();
 }
 
-void releaseGameClock() {
-    if (!clockHeld) {
-        return;
-    }
-    clockHeld = false;
-    heldMs += glutGet(GLUT_ELAPSED_TIME) - heldSince;
+static void startIdlePasses() {
     glutIdleFunc(onIdle);
-}
-
-float nowSeconds() {
-    return static_cast<float>(elapsedMs / 1000.0);
 }
 
 void onReshape(const int width, const int height) {
@@ -101,7 +71,7 @@ void onIdle() {
         onSpecial(pauseSpecialKey, 0, 0);
     }
     // The Pause key may have held the clock: then this pass is not a frame.
-    if (clockHeld || !nextFrameDue()) {
+    if (gameClockHeld() || !nextFrameDue()) {
         return;
     }
     tickClock();
@@ -196,6 +166,7 @@ int runGame(int argc, char** argv) {
     glutReshapeFunc(onReshape);
     glutDisplayFunc(onDisplay);
     glutIdleFunc(onIdle);
+    whenGameClockHeld(stopIdlePasses, startIdlePasses);
     glutMouseFunc(onMouse);
     glutMotionFunc(onMotion);
     glutPassiveMotionFunc(onPassiveMotion);

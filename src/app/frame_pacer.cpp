@@ -1,4 +1,4 @@
-#include "app/frame_pacing.h"
+#include "app/frame_pacer.h"
 
 #include <algorithm>
 

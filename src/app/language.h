@@ -1,26 +1,15 @@
 #pragma once
 
+#include "platform/locale.h"
+
 #include <string>
 #include <vector>
-
-// The settings that choose a program's language under gettext's rules, each
-// empty when unset.
-struct LocaleSettings {
-    std::string language;   // LANGUAGE: a colon-separated list, most wanted first
-    std::string lcAll;      // LC_ALL
-    std::string lcMessages; // LC_MESSAGES
-    std::string lang;       // LANG
-};
 
 // The folder, relative to the data folder, whose pictures speak the first
 // wanted language among `translated` (the names of the folders under lang/),
 // such as "lang/pt_BR"; empty for English, the pictures' own language.
 std::string languageFolder(const LocaleSettings& settings,
                            const std::vector<std::string>& translated);
-
-// The player's settings: on the desktop from the environment, in the
-// browser from the languages the browser is set to prefer.
-LocaleSettings playerLocaleSettings();
 
 // The folders under ./lang, each a language the pictures are made in.
 std::vector<std::string> translatedLanguages();

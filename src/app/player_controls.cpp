@@ -1,8 +1,8 @@
 #include "app/player_controls.h"
 
-#include "app/settings.h"
-#include "app/window_fullscreen.h"
 #include "audio/sound_bank.h"
+#include "platform/window_fullscreen.h"
+#include "player/settings.h"
 
 #include <GL/freeglut.h>
 

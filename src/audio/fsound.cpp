@@ -1,7 +1,7 @@
 #include "audio/fsound.h"
 
-#include "audio/mixer.h"
 #include "audio/sound_file_kind.h"
+#include "platform/mixer.h"
 
 struct FSOUND_SAMPLE {
     Mix_Chunk* chunk = nullptr; // decoded whole: every WAV

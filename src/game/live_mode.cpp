@@ -1,6 +1,6 @@
 #include "game/live_mode.h"
 
-#include "app/frame.h"
+#include "app/game_clock.h"
 #include "game/entities/drop.h"
 #include "game/entities/icicle.h"
 #include "game/entities/ray.h"

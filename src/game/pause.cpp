@@ -2,8 +2,9 @@
 // window. The game's clock is held, so the sun, the 240 seconds and every
 // entity stand still and the paused seconds never count; the sounds wait
 // where they were.
-#include "app/frame.h"
+#include "app/game_clock.h"
 #include "game/live_mode.h"
+#include "platform/pause_key.h"
 
 #include <GL/freeglut.h>
 

@@ -1,7 +1,7 @@
 // One frame of the live game, in a fixed order of phases: skip, clock and
 // loss, sun, dusk, snow, icicles (break, catch, win, splash), shadows, drops,
 // rings, and the focused light.
-#include "app/frame.h"
+#include "app/game_clock.h"
 #include "game/entities/drop.h"
 #include "game/entities/icicle.h"
 #include "game/entities/ray.h"

@@ -2,7 +2,7 @@
 
 #include "game/vec3.h"
 #include "gfx/texture_cache.h"
-#include "gfx/unit_quad.h"
+#include "platform/unit_quad.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "gfx/texture_cache.h"
 
-#include "gfx/picture_upload.h"
+#include "platform/picture_decoding.h"
 
 #include <cstdio>
 

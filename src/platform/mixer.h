@@ -1,9 +1,9 @@
 #pragma once
 
 // The few mixer calls the sound layer cannot make the same way everywhere.
-// The desktop mixes with SDL2_mixer (mixer_desktop.cpp); the browser's SDL
+// The desktop mixes with SDL2_mixer (desktop/mixer.cpp); the browser's SDL
 // mixer hands every sound to the page's Web Audio and <audio> elements
-// (mixer_web.cpp). Both name their sounds Mix_Chunk and Mix_Music, and agree
+// (web/mixer.cpp). Both name their sounds Mix_Chunk and Mix_Music, and agree
 // on halting, pausing, resuming and volume, which the layer calls directly.
 
 #include <SDL_mixer.h>

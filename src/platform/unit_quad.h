@@ -4,7 +4,7 @@
 // unit wide and high. How it reaches OpenGL differs by platform: the desktop
 // compiles it once into a display list, the browser's OpenGL has no display
 // lists and sends it afresh each time. Each platform has its own
-// unit_quad_*.cpp; the corners below are shared.
+// unit_quad.cpp; the corners below are shared.
 
 struct UnitQuadCorner {
     float s, t; // texture coordinates

@@ -1,6 +1,6 @@
-#include "app/player_files.h"
+#include "player/player_files.h"
 
-#include "app/player_storage.h"
+#include "platform/player_storage.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
-#include "game/record.h"
+#include "player/record.h"
 
-#include "app/player_files.h"
+#include "player/player_files.h"
 
 #include <algorithm>
 #include <charconv>

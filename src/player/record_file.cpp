@@ -1,6 +1,6 @@
-#include "game/record_file.h"
+#include "player/record_file.h"
 
-#include "app/player_files.h"
+#include "player/player_files.h"
 
 #include <cerrno>
 #include <cstdio>

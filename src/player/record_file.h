@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/record.h"
+#include "player/record.h"
 
 // The record as it stood before a game and with the game in it.
 struct KeptRecord {

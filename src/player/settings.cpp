@@ -1,6 +1,6 @@
-#include "app/settings.h"
+#include "player/settings.h"
 
-#include "app/player_files.h"
+#include "player/player_files.h"
 
 #include <algorithm>
 #include <cstdio>

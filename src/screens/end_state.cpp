@@ -1,10 +1,10 @@
 #include "screens/end_state.h"
 
-#include "app/frame.h"
-#include "app/game_end.h"
+#include "app/game_clock.h"
 #include "game/live_mode.h"
-#include "game/record_file.h"
 #include "gfx/picture_paths.h"
+#include "platform/game_end.h"
+#include "player/record_file.h"
 
 #include <GL/freeglut.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/state.h"
-#include "game/record.h"
 #include "gfx/sprite.h"
+#include "player/record.h"
 #include "screens/result_figures.h"
 
 // The last screen of a run: the win or lose picture, with this game's

@@ -7,12 +7,13 @@
 // generator, a held game clock and the title and result screens' own state.
 
 #include "app/camera.h"
-#include "app/frame.h"
+#include "app/game_clock.h"
 #include "app/state.h"
 #include "fake_gl.h"
 #include "game/random.h"
 #include "gfx/sprite.h"
 #include "gfx/texture_cache.h"
+#include "platform/swap_control.h"
 #include "screens/end_state.h"
 #include "screens/start_state.h"
 

@@ -1,4 +1,6 @@
-#include "app/frame_pacing.h"
+#include "platform/frame_pacing.h"
+
+#include "app/frame_pacer.h"
 
 #include <GL/freeglut.h>
 #include <GL/glx.h>

@@ -1,4 +1,4 @@
-#include "app/game_end.h"
+#include "platform/game_end.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "app/heap.h"
+#include "platform/heap.h"
 
 #include <malloc.h>
 #include <sys/mman.h>

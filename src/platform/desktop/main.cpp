@@ -1,7 +1,7 @@
-#include "app/data_folder.h"
 #include "app/frame.h"
-#include "app/heap.h"
 #include "app/language.h"
+#include "platform/data_folder.h"
+#include "platform/heap.h"
 
 #include <X11/Xlib.h>
 

@@ -1,4 +1,4 @@
-#include "audio/mixer.h"
+#include "platform/mixer.h"
 
 #include <SDL.h>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "app/pause_key.h"
+#include "platform/pause_key.h"
 
 #include <GL/glx.h>
 #include <X11/XKBlib.h>

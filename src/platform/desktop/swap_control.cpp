@@ -1,8 +1,10 @@
-#include "app/camera.h"
+#include "platform/swap_control.h"
 
 #include <GL/glx.h>
 
 #include <cstring>
+
+bool swapControlAvailable = false;
 
 void setDrawingModes() {
     glShadeModel(GL_SMOOTH);

@@ -1,4 +1,4 @@
-#include "gfx/unit_quad.h"
+#include "platform/unit_quad.h"
 
 #include <GL/gl.h>
 

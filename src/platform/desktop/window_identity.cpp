@@ -1,4 +1,4 @@
-#include "app/window_identity.h"
+#include "platform/window_identity.h"
 
 #include "app/window_icon.h"
 

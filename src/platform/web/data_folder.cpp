@@ -1,4 +1,4 @@
-#include "app/data_folder.h"
+#include "platform/data_folder.h"
 
 #include <cstdio>
 #include <sys/stat.h>

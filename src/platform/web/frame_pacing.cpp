@@ -1,4 +1,4 @@
-#include "app/frame_pacing.h"
+#include "platform/frame_pacing.h"
 
 #include <GL/gl.h>
 

@@ -1,4 +1,4 @@
-#include "app/language.h"
+#include "platform/locale.h"
 
 #include <emscripten.h>
 

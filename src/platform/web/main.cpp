@@ -1,6 +1,7 @@
-#include "app/data_folder.h"
 #include "app/frame.h"
 #include "app/language.h"
+#include "platform/data_folder.h"
+#include "platform/heap.h"
 
 #include <emscripten.h>
 
@@ -69,6 +70,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void startGame(const int languageFolderComplete)
     }
     static char program[] = "brumalo";
     static char* argv[] = {program, nullptr};
+    prepareHeapForPictures();
     runGame(1, argv);
 }
 

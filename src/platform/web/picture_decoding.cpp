@@ -1,3 +1,5 @@
+#include "platform/picture_decoding.h"
+
 #include "gfx/picture_upload.h"
 
 #include <GL/gl.h>

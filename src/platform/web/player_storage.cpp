@@ -1,4 +1,4 @@
-#include "app/player_storage.h"
+#include "platform/player_storage.h"
 
 #include <emscripten.h>
 

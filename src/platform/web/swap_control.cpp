@@ -1,4 +1,6 @@
-#include "app/camera.h"
+#include "platform/swap_control.h"
+
+bool swapControlAvailable = false;
 
 // WebGL's are the only modes there are.
 void setDrawingModes() {}

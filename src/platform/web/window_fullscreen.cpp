@@ -1,4 +1,4 @@
-#include "app/window_fullscreen.h"
+#include "platform/window_fullscreen.h"
 
 #include <emscripten.h>
 

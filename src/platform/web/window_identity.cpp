@@ -1,4 +1,4 @@
-#include "app/window_identity.h"
+#include "platform/window_identity.h"
 
 // A page has no window of its own to name: the browser's tab shows the
 // page's title and icon.

@@ -1,4 +1,4 @@
-#include "app/window_watch.h"
+#include "platform/window_watch.h"
 
 #include "app/frame.h"
 #include "app/player_controls.h"

@@ -1,5 +1,6 @@
 #include "app/camera.h"
 #include "app/frame.h"
+#include "app/game_clock.h"
 #include "app/state.h"
 #include "fresh_process.h"
 

@@ -2,6 +2,7 @@
 #include "app/frame.h"
 #include "console.h"
 #include "fresh_process.h"
+#include "platform/swap_control.h"
 #include "screens/start_state.h"
 
 #include <gmock/gmock.h>

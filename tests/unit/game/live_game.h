@@ -4,7 +4,7 @@
 // set by hand, the sounds are absent (so every play shows on the console as
 // its ERROR line), and everything printed is kept for the test to read.
 
-#include "app/frame.h"
+#include "app/game_clock.h"
 #include "console.h"
 #include "fresh_process.h"
 #include "game/entities/drop.h"

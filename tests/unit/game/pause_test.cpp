@@ -1,7 +1,9 @@
 // A paused game, driven through the frame's own idle pass on GLUT's clock:
 // the rules must see no time pass across the pause, at either end of it.
+#include "app/frame.h"
 #include "fake_gl.h"
 #include "live_game.h"
+#include "platform/pause_key.h"
 
 #include <GL/freeglut.h>
 

@@ -1,6 +1,6 @@
-#include "app/player_files.h"
-#include "app/settings.h"
-#include "game/record_file.h"
+#include "player/player_files.h"
+#include "player/record_file.h"
+#include "player/settings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "game/record.h"
+#include "player/record.h"
 
 #include <gtest/gtest.h>
 

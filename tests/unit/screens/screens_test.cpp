@@ -1,4 +1,4 @@
-#include "app/frame.h"
+#include "app/game_clock.h"
 #include "console.h"
 #include "fresh_process.h"
 #include "game/live_mode.h"

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+
+// The frame clock every state reads for timing. elapsedMs is GLUT's time at
+// the latest tick; frameDelta is the seconds since the tick before, capped so
+// that a stalled frame slows the game down rather than making it jump.
+extern std::int32_t elapsedMs;
+extern float frameDelta;
+extern std::int32_t lastTickMs;
+
+void tickClock();
+
+// Seconds on the frame clock, the way every state stamps its times.
+float nowSeconds();
+
+// A paused game's time stands still: once released the clock goes on from
+// where it stood, the held seconds left out of elapsedMs for good.
+void holdGameClock();
+void releaseGameClock();
+bool gameClockHeld();
+extern std::int32_t heldMs; // every millisecond the clock has been held so far
+
+// While the clock is held the frame stops its idle passes, so nothing moves
+// and next to no CPU is spent, and the window is drawn only when it needs
+// redrawing. The frame says here, once, what it does as the clock is held
+// and released; the clock knows nothing else of the frame.
+void whenGameClockHeld(void (*held)(), void (*released)());
