@@ -49,6 +49,7 @@ static void startIdlePasses() {
 }
 
 void onReshape(const int width, const int height) {
+    followFullscreenShown();
     if (currentCamera) {
         currentCamera->reshape(width, height);
     }
@@ -69,6 +70,9 @@ void onDisplay() {
 void onIdle() {
     if (pauseKeyPressed()) {
         onSpecial(pauseSpecialKey, 0, 0);
+    }
+    if (keyboardFocusLost()) {
+        onFocusLost();
     }
     // The Pause key may have held the clock: then this pass is not a frame.
     if (gameClockHeld() || !nextFrameDue()) {
@@ -148,6 +152,10 @@ void onWindowStatus(const int status) {
     if (status == GLUT_HIDDEN || status == GLUT_FULLY_COVERED) {
         pauseLiveGame();
     }
+}
+
+void onFocusLost() {
+    pauseLiveGame();
 }
 
 int runGame(int argc, char** argv) {

@@ -14,6 +14,10 @@ void onSpecialUp(int key, int x, int y);
 void onEntry(int state);
 void onWindowStatus(int status);
 
+// The window lost the keyboard to another (Alt+Tab, a click elsewhere, a tab
+// or window in front): the platform's watch reports it here.
+void onFocusLost();
+
 // Opens the window, shows the title screen and runs GLUT's loop; the game
 // ends inside it through endGame().
 int runGame(int argc, char** argv);

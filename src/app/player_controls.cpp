@@ -28,11 +28,19 @@ void windowShown() {
     }
 }
 
+// From what the screen shows, not from the kept setting: a kept fullscreen
+// not yet applied, or one the window manager ended, is not shown.
 void toggleFullscreen() {
     fullscreenWhenShown = false;
-    settings.fullscreen = !settings.fullscreen;
+    settings.fullscreen = !fullscreenShown();
     showFullscreen(settings.fullscreen);
     saveSettings(settings);
+}
+
+void followFullscreenShown() {
+    if (!fullscreenWhenShown) {
+        fullscreenShownAs(fullscreenShown());
+    }
 }
 
 void fullscreenShownAs(const bool on) {

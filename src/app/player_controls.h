@@ -20,5 +20,10 @@ void toggleFullscreen();
 void toggleMute();
 
 // Where the screen leaves or takes fullscreen without the game's keys (a
-// browser's own Esc or button), the kept choice follows what the player sees.
+// browser's own Esc or button, a window manager's own key or menu), the kept
+// choice follows what the player sees.
 void fullscreenShownAs(bool on);
+
+// The frame's reshape callback calls this first: a window manager that
+// fills the screen with the window, or gives it back, resizes it.
+void followFullscreenShown();

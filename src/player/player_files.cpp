@@ -224,7 +224,7 @@ int writeFileWhole(const std::string& path, std::string_view text) {
         fsync(folderDescriptor);
         close(folderDescriptor);
     }
-    persistPlayerFiles();
+    persistPlayerFile(path);
     return 0;
 }
 
@@ -243,7 +243,8 @@ std::string setAside(const std::string& path, int& error) {
         const std::string aside = number == 1 ? base : base + "-" + std::to_string(number);
         error = moveIfFree(path, aside);
         if (error == 0) {
-            persistPlayerFiles();
+            persistPlayerFile(path);
+            persistPlayerFile(aside);
             return aside;
         }
         if (error != EEXIST) {

@@ -53,4 +53,17 @@ KeySym XLookupKeysym(XKeyEvent*, int) {
     return NoSymbol;
 }
 
+int XGetWindowProperty(Display*, Window, Atom, long, long, Bool, Atom, Atom* type, int* format,
+                       unsigned long* count, unsigned long* left, unsigned char** data) {
+    *type = None;
+    *format = 0;
+    *count = 0;
+    *left = 0;
+    *data = nullptr;
+    return BadAtom;
+}
+int XFree(void*) {
+    return 1;
+}
+
 } // extern "C"

@@ -13,6 +13,7 @@
 static Display* keyWatch = nullptr;
 static bool pauseHeld = false;
 static int pausePresses = 0;
+static bool focusLost = false;
 
 void watchPauseKey() {
     Display* gameDisplay = glXGetCurrentDisplay();
@@ -42,17 +43,18 @@ void watchPauseKey() {
     keyWatch = display;
 }
 
-bool pauseKeyPressed() {
-    if (!keyWatch) {
-        return false;
-    }
-
-    // Everything that arrived since the last frame; XPending never waits.
-    while (XPending(keyWatch) > 0) {
+// Everything that arrived since the last look; XPending never waits.
+static void readKeyWatch() {
+    while (keyWatch && XPending(keyWatch) > 0) {
         XEvent event;
         XNextEvent(keyWatch, &event);
+        // Focus that only moves within the window, or to a grab that ends
+        // by giving it back, is not the player leaving.
         if (event.type == FocusOut) {
             pauseHeld = false;
+            focusLost =
+                focusLost || (event.xfocus.detail != NotifyInferior &&
+                              event.xfocus.mode != NotifyGrab && event.xfocus.mode != NotifyUngrab);
         }
         if (event.type != KeyPress && event.type != KeyRelease) {
             continue;
@@ -67,6 +69,10 @@ bool pauseKeyPressed() {
             ++pausePresses;
         }
     }
+}
+
+bool pauseKeyPressed() {
+    readKeyWatch();
 
     // Two presses within one frame still pause and resume again.
     if (pausePresses == 0) {
@@ -74,4 +80,11 @@ bool pauseKeyPressed() {
     }
     --pausePresses;
     return true;
+}
+
+bool keyboardFocusLost() {
+    readKeyWatch();
+    const bool lost = focusLost;
+    focusLost = false;
+    return lost;
 }

@@ -4,6 +4,7 @@
 
 #include <GL/freeglut.h>
 #include <GL/glx.h>
+#include <X11/Xatom.h>
 
 #include <algorithm>
 
@@ -48,4 +49,34 @@ void showFullscreen(const bool on) {
         glutPositionWindow(windowedPlace.x, windowedPlace.y);
         glutReshapeWindow(windowedPlace.width, windowedPlace.height);
     }
+}
+
+bool fullscreenShown() {
+    // With no manager the game alone fills the screen, and knows when.
+    Display* display = glXGetCurrentDisplay();
+    if (!display || !windowManagerRuns()) {
+        return camera.fullscreen;
+    }
+
+    // A manager says what it made of the window in its _NET_WM_STATE, which
+    // its own keys and menus change as well as the game's requests.
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long left = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, glXGetCurrentDrawable(),
+                           XInternAtom(display, "_NET_WM_STATE", False), 0, 64, False, XA_ATOM,
+                           &type, &format, &count, &left, &data) != Success ||
+        !data) {
+        return false;
+    }
+    const Atom fullscreen = XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False);
+    const Atom* states = reinterpret_cast<const Atom*>(data);
+    const bool shown =
+        format == 32 && std::find(states, states + count, fullscreen) != states + count;
+    XFree(data);
+    // The camera asks a window back to 4:3 unless it knows it fills the screen.
+    camera.fullscreen = shown;
+    return shown;
 }

@@ -13,6 +13,16 @@ EM_JS(void, listenForPauseKey, (), {
             Module['brumaloPausePresses'] += 1;
         }
     }, true);
+    Module['brumaloFocusLost'] = false;
+    window.addEventListener('blur', function() {
+        Module['brumaloFocusLost'] = true;
+    });
+});
+
+EM_JS(int, takeFocusLoss, (), {
+    const lost = Module['brumaloFocusLost'];
+    Module['brumaloFocusLost'] = false;
+    return lost ? 1 : 0;
 });
 
 EM_JS(int, takePauseKeyPress, (), {
@@ -30,4 +40,8 @@ void watchPauseKey() {
 
 bool pauseKeyPressed() {
     return takePauseKeyPress() != 0;
+}
+
+bool keyboardFocusLost() {
+    return takeFocusLoss() != 0;
 }

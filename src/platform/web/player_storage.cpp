@@ -20,7 +20,7 @@ int moveIfFree(const std::string& from, const std::string& to) {
 // (cmake/web/start.js mounts them); copying them there is the page's to do,
 // in the background. The page counts the copies under way, so that "Play
 // again" does not reload in the middle of one and lose what the game just kept.
-void persistPlayerFiles() {
+void persistPlayerFile(const std::string&) {
     EM_ASM({
         Module.savesInFlight = (Module.savesInFlight || 0) + 1;
         FS.syncfs(
@@ -31,4 +31,8 @@ void persistPlayerFiles() {
                 }
             });
     });
+}
+
+void withFreshPlayerFiles(void (*work)(void*), void* context) {
+    work(context);
 }

@@ -40,3 +40,8 @@ EM_JS(void, showPageFullscreen, (int on), {
 void showFullscreen(const bool on) {
     showPageFullscreen(on);
 }
+
+bool fullscreenShown() {
+    return EM_ASM_INT(
+        { return !!(document.fullscreenElement || document.webkitFullscreenElement); });
+}
