@@ -43,8 +43,8 @@ void layOutTypicalScene(LiveMode& game) {
     game.motion(320, 125);
     game.mouse(0, 0, 0, 0);
     elapsedMs = 20000;
-    game.gameStart = 10;
-    game.lastDropTime = 10;
+    game.gameStartMs = 10000;
+    game.lastDropMs = 10000;
 }
 
 void liveGameFrame(benchmark::State& state) {

@@ -36,9 +36,8 @@ LiveMode::LiveMode(const char* name) : State(name) {}
 
 bool LiveMode::enter(State*) {
     paused = false;
-    const float now = nowSeconds();
-    lastDropTime = now;
-    gameStart = now;
+    gameStartMs = elapsedMs;
+    lastDropMs = elapsedMs;
 
     // The snow field comes first: its pre-warm makes the run's first random
     // draws, and the shadows take theirs after it.
@@ -96,6 +95,21 @@ bool LiveMode::enter(State*) {
         sounds.load(sound.path, sound.name);
     }
     sounds.play("bg");
+    return true;
+}
+
+float LiveMode::gameSeconds() const {
+    return static_cast<float>(static_cast<double>(elapsedMs - gameStartMs) / 1000.0);
+}
+
+// However the game is left, a pause ends with it: the clock and the sounds
+// it held go on for the screen that follows.
+bool LiveMode::leave(State*) {
+    if (paused) {
+        paused = false;
+        releaseGameClock();
+        SoundBank::setPaused(false);
+    }
     return true;
 }
 

@@ -25,6 +25,7 @@ class LiveMode : public State {
     LiveMode& operator=(const LiveMode&) = delete;
 
     bool enter(State* previous) override;
+    bool leave(State* next) override;
     bool finish(State* next) override;
     void draw() override;
     void update() override;
@@ -60,13 +61,17 @@ class LiveMode : public State {
     std::vector<Icicle*> icicles;
     std::vector<Sprite*> caughtFish;
     bool paused = false;
-    float gameStart = 0;    // seconds on the frame clock when the game began
-    float lastDropTime = 0; // seconds on the frame clock of the latest drop
+    std::int64_t gameStartMs = 0; // the frame clock when the game began
+    std::int64_t lastDropMs = 0;  // the frame clock at the latest drop
+
+    // Seconds into the game: small numbers, as precise after hours on the
+    // title screen as in the first minute.
+    float gameSeconds() const;
 
   private:
     void destroyEntities();
     void catchShadowsUnder(const Icicle& icicle);
-    void focusLight(float now);
+    void focusLight();
 };
 
 extern LiveMode liveMode;

@@ -22,7 +22,7 @@ constexpr const char* dripSounds[] = {"drip0", "drip1", "drip2", "drip3", "drip4
 
 constexpr double minimumFrameDelta = 0.001;
 constexpr double gameLength = 240;
-constexpr double dropSpacing = 0.66;
+constexpr std::int64_t dropSpacingMs = 660;
 constexpr float focalDistance = 40;
 constexpr float branchReach = 10;
 constexpr float meltingRate = 100;
@@ -88,11 +88,8 @@ void LiveMode::update() {
     if (frameDelta < minimumFrameDelta) {
         return;
     }
-    const float now = nowSeconds();
-
     // 2. The game clock; at 240 seconds the sun has set and the game is lost.
-    float progress = static_cast<float>(
-        (static_cast<double>(now) - static_cast<double>(gameStart)) / gameLength);
+    float progress = static_cast<float>(static_cast<double>(gameSeconds()) / gameLength);
     if (progress < 0) {
         progress = 0;
     } else if (progress >= 1) {
@@ -188,7 +185,7 @@ void LiveMode::update() {
 
     // 10. The focused light, while the button is held.
     if (rayOn) {
-        focusLight(now);
+        focusLight();
     }
 }
 
@@ -211,7 +208,7 @@ void LiveMode::catchShadowsUnder(const Icicle& icicle) {
     }
 }
 
-void LiveMode::focusLight(const float now) {
+void LiveMode::focusLight() {
     // The beam: from the sun through the lens, which spans 5 to 25 units
     // above the glass's centre, to a point 40 units beyond the lens centre.
     const Vec3 glass = magnifier.position;
@@ -236,8 +233,8 @@ void LiveMode::focusLight(const float now) {
 
     // Melt water: one drop at most every 0.66 seconds, and an icicle under
     // the branch, either a new one or the first whose reach holds the focus.
-    if (onABranch(focus) && now - lastDropTime > dropSpacing) {
-        lastDropTime = now;
+    if (onABranch(focus) && elapsedMs - lastDropMs > dropSpacingMs) {
+        lastDropMs = elapsedMs;
         drops.push_back(new Drop(focus));
 
         const int x = static_cast<int>(focus.x);

@@ -98,11 +98,12 @@ Record withGame(Record record, const GameResult& game) {
     // The counts stop at what the file may hold, so that the next run can
     // still read what this one writes.
     record.gamesPlayed = std::min(record.gamesPlayed + 1, mostGames);
-    if (game.won) {
+    // A win whose time is no span of play (a clock set back) would stand as
+    // a best for good, never beaten; and the record keeps a best time beside
+    // every win, so such a game counts as played only.
+    if (game.won && game.timeMs > 0) {
         record.gamesWon = std::min(record.gamesWon + 1, record.gamesPlayed);
-
-        // A win always has a time: 0 stands for "no best yet".
-        const int timeMs = std::clamp(game.timeMs, 1, longestGameMs);
+        const int timeMs = std::min(game.timeMs, longestGameMs);
         if (record.bestWinMs == 0 || timeMs < record.bestWinMs) {
             record.bestWinMs = timeMs;
         }

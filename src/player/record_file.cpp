@@ -43,10 +43,19 @@ KeptRecord keepGameInRecord(const GameResult& game) {
         return kept;
     }
 
-    // 3. The record as it stands now. One that cannot be read is kept for
-    // the player under another name and a new one begun; one that cannot
-    // even be moved is left alone and nothing written over it.
+    // 3. The record as it stands now. One read whole that is not a record
+    // (or too large to be one) is kept for the player under another name and
+    // a new one begun; one that cannot even be moved is left alone and
+    // nothing written over it. One that cannot be read now may be sound:
+    // it is left as it is, and this game not kept.
     const SmallFile file = readSmallFile(path);
+    if (file.state == SmallFile::State::Unreadable && file.error != EFBIG) {
+        std::fprintf(stderr,
+                     "Brumalo: the record in %s cannot be read now (%s), so this game is "
+                     "not kept.\n",
+                     path.c_str(), std::strerror(file.error));
+        return kept;
+    }
     std::optional<Record> before = Record{};
     if (file.state == SmallFile::State::Read) {
         before = parseRecord(file.text);
@@ -62,6 +71,7 @@ KeptRecord keepGameInRecord(const GameResult& game) {
 
     // 4. This game in it, written whole.
     kept.before = *before;
+    kept.beforeRead = true;
     kept.after = withGame(kept.before, game);
     if (const int error = writeFileWhole(path, formatRecord(kept.after))) {
         cannotWrite(error);

@@ -3,6 +3,7 @@
 #include "player/player_files.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -29,12 +30,18 @@ std::optional<bool> parseYesNo(std::string_view text) {
 
 // Makes way for new settings at `path`: true when they may be written there,
 // the file there being missing, sound, or damaged and now set aside for the
-// player. A damaged file that cannot be moved is left alone, with one line.
+// player. A damaged file that cannot be moved is left alone, with one line,
+// and so is one that cannot be read now, which may well be sound.
 bool clearForSettings(const std::string& path) {
     const SmallFile file = readSmallFile(path);
     if (file.state == SmallFile::State::Missing ||
         (file.state == SmallFile::State::Read && parseSettings(file.text))) {
         return true;
+    }
+    if (file.state == SmallFile::State::Unreadable && file.error != EFBIG) {
+        complainOnce(path, "Brumalo: the settings in " + path + " cannot be read now (" +
+                               std::strerror(file.error) + "), so they are left as they are.");
+        return false;
     }
 
     return setDamagedFileAside(path, {"the settings", "they are left as they are and not kept",

@@ -5,6 +5,8 @@
 #include "player/record.h"
 #include "screens/result_figures.h"
 
+#include <cstdint>
+
 // The last screen of a run: the win or lose picture, with this game's
 // figures beside the best ever. A click ends the program, but only once the
 // picture has been up for more than five seconds, so a click meant for the
@@ -20,7 +22,7 @@ class EndState : public State {
     void mouse(int button, int buttonState, int x, int y) override;
 
     Sprite sprite;
-    float enteredAt = 0;
+    std::int64_t enteredAtMs = 0;
     // The game just ended, kept in the record once the screen is up; the
     // figures show from then on.
     GameResult result;

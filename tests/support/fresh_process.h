@@ -36,7 +36,7 @@ inline void startFreshProcess() {
     startState.instructionsShown = 0;
     startState.picturesReady = 0;
     startState.soundReady = false;
-    endState.enteredAt = 0;
+    endState.enteredAtMs = 0;
     endState.recordPending = false;
     endState.figuresShown = false;
 }

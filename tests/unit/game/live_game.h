@@ -84,7 +84,7 @@ class LiveGame : public ::testing::Test {
     // Sets the clock so that the game has run for the given fraction of its
     // 240 seconds, then runs one frame of frameMs.
     void frameAtProgress(const double progress, const int frameMs = 20) {
-        elapsedMs = static_cast<int>(game.gameStart * 1000.0 + progress * 240000.0) - frameMs;
+        elapsedMs = game.gameStartMs + static_cast<std::int64_t>(progress * 240000.0) - frameMs;
         frame(frameMs);
     }
 

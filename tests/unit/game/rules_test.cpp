@@ -89,7 +89,7 @@ TEST_F(Focus, AtDawnTheGlassAbove320By125FocusesOntoTheFirstBranch) {
     EXPECT_EQ(game.magnifier.position.x, -80);
     EXPECT_EQ(game.magnifier.position.y, 195);
     press();
-    game.lastDropTime = -1;
+    game.lastDropMs = -1000;
     frameAtProgress(0.0);
     EXPECT_EQ(game.ray->lensBottom.y, 200);
     EXPECT_EQ(game.ray->lensTop.y, 220);
@@ -147,7 +147,7 @@ TEST_F(Focus, ABranchCountsBetweenItsEndsOnlyAndWithinTenUnits) {
         frame(700); // the sun moves a little: aim after it has
         focusOn(game, each.x, each.y);
         destroyAll(game.drops);
-        game.lastDropTime = 0;
+        game.lastDropMs = 0;
         frame(1);
         EXPECT_NEAR(game.ray->focus.x, each.x, 0.01);
         EXPECT_NEAR(game.ray->focus.y, each.y, 0.01);
@@ -194,7 +194,7 @@ TEST_F(Focus, MeltWaterLengthensTheFirstIcicleWhoseReachHoldsTheTruncatedFocus) 
         icicle->targetLength = 8;
         game.icicles.push_back(icicle);
     }
-    game.lastDropTime = -1;
+    game.lastDropMs = -1000;
     frame(1); // the sun barely moves in a millisecond
     EXPECT_EQ(game.drops.size(), 2u);
     ASSERT_EQ(game.icicles.size(), 4u);

@@ -23,8 +23,8 @@ TEST_F(GameSetUp, StartsWithTenShadowsNothingElseAndNoLight) {
     EXPECT_TRUE(game.caughtFish.empty());
     EXPECT_EQ(game.rayOn, 0);
     EXPECT_EQ(game.won, 0);
-    EXPECT_EQ(game.gameStart, 10.0f);
-    EXPECT_EQ(game.lastDropTime, game.gameStart);
+    EXPECT_EQ(game.gameStartMs, 10000);
+    EXPECT_EQ(game.lastDropMs, game.gameStartMs);
     EXPECT_NE(game.snow, nullptr);
     EXPECT_NE(game.ray, nullptr);
 }

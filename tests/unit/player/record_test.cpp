@@ -58,8 +58,11 @@ TEST(RecordMerge, CountsEveryGameAndTheBestOnlyEverImproves) {
     EXPECT_EQ(twelveAnd({true, 10, 120000}), formatRecord({13, 4, 97420, 10}));
     EXPECT_EQ(twelveAnd({true, 10, 90000}), formatRecord({13, 4, 90000, 10}));
     EXPECT_EQ(twelveAnd({false, 2, 240000}), formatRecord({13, 3, 97420, 10}));
-    // A win always leaves a best time, for "none" would be a win without one.
-    EXPECT_EQ(formatRecord(withGame({}, {true, 10, 0})), formatRecord({1, 1, 1, 10}));
+    // A win with no span of play to its name (a clock set back) cannot stand
+    // as a best, which it would stay for good; and a win needs a best time
+    // beside it, so it counts as a game played.
+    EXPECT_EQ(formatRecord(withGame({}, {true, 10, 0})), formatRecord({1, 0, 0, 10}));
+    EXPECT_EQ(twelveAnd({true, 10, -5000}), formatRecord({13, 3, 97420, 10}));
 }
 
 } // namespace

@@ -111,7 +111,7 @@ TEST_F(ResultScreen, ShowsTheWinOrLosePictureForTheGameThatEnded) {
     EXPECT_EQ(endState.sprite.scale.x, 800);
     showResult(false);
     EXPECT_STREQ(endState.sprite.texture->path, "./img/lose.jpg");
-    EXPECT_FLOAT_EQ(endState.enteredAt, 100.0f);
+    EXPECT_EQ(endState.enteredAtMs, 100000);
 }
 
 using ResultScreenDeathTest = ResultScreen;
