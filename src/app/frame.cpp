@@ -105,6 +105,7 @@ void onPassiveMotion(const int x, const int y) {
 
 void onKeyboard(const unsigned char key, const int x, const int y) {
     if (key == escapeKey || key == ctrlQ) {
+        keepPendingSettings();
         endGame();
         return;
     }
@@ -124,6 +125,7 @@ void onKeyboardUp(const unsigned char key, const int x, const int y) {
 
 void onSpecial(const int key, const int x, const int y) {
     if (key == GLUT_KEY_F4 && (glutGetModifiers() & GLUT_ACTIVE_ALT)) {
+        keepPendingSettings();
         endGame();
         return;
     }
@@ -163,6 +165,8 @@ int runGame(int argc, char** argv) {
     glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(800, 600);
     glutCreateWindow("Brumalo");
+    // A held key acts once, however long it is held.
+    glutIgnoreKeyRepeat(1);
     identifyWindow();
     watchPauseKey();
     applyKeptSettings();

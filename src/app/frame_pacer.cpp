@@ -8,6 +8,16 @@ FramePacer framePacer;
 // quick frame proves nothing; this many in a row do.
 static constexpr int quickFramesToPace = 10;
 
+void FramePacer::readRefresh(const Clock::duration displayRefresh) {
+    const bool changed = refreshKnown && displayRefresh != refresh;
+    refresh = displayRefresh;
+    refreshKnown = true;
+    if (changed) {
+        pacing = false;
+        quickFramesInARow = 0;
+    }
+}
+
 FramePacer::Clock::duration FramePacer::beforeSwap(const Clock::time_point now) {
     const Clock::time_point previous = lastSwap;
     lastSwap = now;

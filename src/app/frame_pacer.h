@@ -27,6 +27,11 @@ struct FramePacer {
     // Given the moment a frame is drawn and ready, how long to hold it
     // before swapping it.
     Clock::duration beforeSwap(Clock::time_point now);
+
+    // The display's refresh as read now. A new one (the window moved to
+    // another monitor) is judged afresh: vertical sync at 144 Hz, held to a
+    // 60 Hz beat, would never show a quick frame again to end the pacing.
+    void readRefresh(Clock::duration displayRefresh);
 };
 
 extern FramePacer framePacer;

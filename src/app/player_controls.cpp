@@ -6,17 +6,48 @@
 
 #include <GL/freeglut.h>
 
+#include <cstdlib>
+
 namespace {
 
 constexpr unsigned char enterKey = 13;
 
+// A change is written this long after it is made, with whatever followed it:
+// a player trying M a few times, or F11 and back, gives one write, and none
+// of it in the frame that handled the key.
+constexpr unsigned int settingsWriteDelayMs = 1000;
+
 Settings settings;
 bool fullscreenWhenShown = false;
+bool settingsPending = false;
+
+void writeSettingsLater(int) {
+    keepPendingSettings();
+}
+
+void settingsChanged() {
+    if (settingsPending) {
+        return;
+    }
+    settingsPending = true;
+    glutTimerFunc(settingsWriteDelayMs, writeSettingsLater, 0);
+}
 
 } // namespace
 
+void keepPendingSettings() {
+    if (settingsPending) {
+        settingsPending = false;
+        saveSettings(settings);
+    }
+}
+
 void applyKeptSettings() {
     settings = loadSettings();
+    settingsPending = false;
+    // A game closed by its window's close button ends through exit too.
+    static const bool keptAtExit = std::atexit([] { keepPendingSettings(); }) == 0;
+    (void)keptAtExit;
     SoundBank::setMuted(settings.muted);
     fullscreenWhenShown = settings.fullscreen;
 }
@@ -34,7 +65,7 @@ void toggleFullscreen() {
     fullscreenWhenShown = false;
     settings.fullscreen = !fullscreenShown();
     showFullscreen(settings.fullscreen);
-    saveSettings(settings);
+    settingsChanged();
 }
 
 void followFullscreenShown() {
@@ -46,14 +77,14 @@ void followFullscreenShown() {
 void fullscreenShownAs(const bool on) {
     if (settings.fullscreen != on) {
         settings.fullscreen = on;
-        saveSettings(settings);
+        settingsChanged();
     }
 }
 
 void toggleMute() {
     settings.muted = !settings.muted;
     SoundBank::setMuted(settings.muted);
-    saveSettings(settings);
+    settingsChanged();
 }
 
 bool controlKey(const unsigned char key) {

@@ -16,6 +16,10 @@ void windowShown();
 bool controlKey(unsigned char key);
 bool controlSpecialKey(int key);
 
+// The settings changed since the last write, written now: before the game
+// ends, so that nothing the player chose is lost to the wait.
+void keepPendingSettings();
+
 void toggleFullscreen();
 void toggleMute();
 

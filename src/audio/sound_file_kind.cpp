@@ -9,9 +9,12 @@ namespace {
 // ---------------------------------------------------------------------------
 // Reading raw bytes
 
+// Offsets and sizes are unsigned 64-bit numbers everywhere: a chunk's size
+// is 32 bits unsigned, and where long is 32 bits (the browser) a large one
+// read as long turns negative and walks the file backwards for ever.
 struct OpenFile {
     std::FILE* file = nullptr;
-    long size = 0;
+    std::uint64_t size = 0;
 
     explicit OpenFile(const char* path) {
         file = std::fopen(path, "rb");
@@ -19,7 +22,8 @@ struct OpenFile {
             return;
         }
         if (std::fseek(file, 0, SEEK_END) == 0) {
-            size = std::ftell(file);
+            const long end = std::ftell(file);
+            size = end > 0 ? static_cast<std::uint64_t>(end) : 0;
         }
     }
     ~OpenFile() {
@@ -31,11 +35,11 @@ struct OpenFile {
     OpenFile& operator=(const OpenFile&) = delete;
 
     // True only when all `count` bytes at `offset` exist and were read.
-    bool read(long offset, unsigned char* out, long count) const {
-        if (file == nullptr || offset < 0 || count < 0 || offset > size - count) {
+    bool read(const std::uint64_t offset, unsigned char* out, const std::size_t count) const {
+        if (file == nullptr || offset > size || count > size - offset) {
             return false;
         }
-        if (std::fseek(file, offset, SEEK_SET) != 0) {
+        if (std::fseek(file, static_cast<long>(offset), SEEK_SET) != 0) {
             return false;
         }
         return std::fread(out, 1, static_cast<size_t>(count), file) == static_cast<size_t>(count);
@@ -61,18 +65,21 @@ std::uint32_t littleEndian32(const unsigned char* bytes) {
 // after the load said it worked.
 bool isCompleteWave(const OpenFile& file) {
     bool hasFormat = false;
-    long at = 12;
+    std::uint64_t at = 12;
     unsigned char header[8];
+    // Each chunk moves the walk on by at least its 8-byte header, and a read
+    // past the file's end stops it: the walk always ends.
     while (file.read(at, header, 8)) {
-        const long size = static_cast<long>(littleEndian32(header + 4));
-        const long body = at + 8;
+        const std::uint64_t size = littleEndian32(header + 4);
+        const std::uint64_t body = at + 8;
+        const bool whole = size <= file.size - body;
         if (std::memcmp(header, "fmt ", 4) == 0) {
-            if (size < 16 || file.size - body < size) {
+            if (size < 16 || !whole) {
                 return false;
             }
             hasFormat = true;
         } else if (std::memcmp(header, "data", 4) == 0) {
-            return hasFormat && file.size - body >= size;
+            return hasFormat && whole;
         }
         at = body + size + (size & 1); // chunks are padded to an even length
     }
@@ -83,8 +90,8 @@ bool isCompleteWave(const OpenFile& file) {
 // MP3 frames
 
 struct Mp3Frame {
-    long length = 0;       // bytes, header included
-    long sideInfoSize = 0; // where a Xing/Info tag would start, after the header
+    std::uint64_t length = 0;       // bytes, header included
+    std::uint64_t sideInfoSize = 0; // where a Xing/Info tag would start, after the header
 };
 
 // Decodes a layer III frame header; false for anything else, including the
@@ -114,19 +121,21 @@ bool parseMp3Header(const unsigned char* header, Mp3Frame& frame) {
     const long padding = (header[2] >> 1) & 1;
     const bool mono = (header[3] >> 6) == 3;
 
-    frame.length = (mpeg1 ? 144 : 72) * bitsPerSecond / sampleRate + padding;
+    frame.length =
+        static_cast<std::uint64_t>((mpeg1 ? 144 : 72) * bitsPerSecond / sampleRate + padding);
     frame.sideInfoSize = mpeg1 ? (mono ? 17 : 32) : (mono ? 9 : 17);
     return true;
 }
 
 // An ID3v2 tag may precede the audio; its header gives its length.
-long skipId3Tag(const OpenFile& file) {
+std::uint64_t skipId3Tag(const OpenFile& file) {
     unsigned char tag[10];
     if (!file.read(0, tag, 10) || std::memcmp(tag, "ID3", 3) != 0) {
         return 0;
     }
-    const long body = (long{tag[6] & 0x7F} << 21) | (long{tag[7] & 0x7F} << 14) |
-                      (long{tag[8] & 0x7F} << 7) | long{tag[9] & 0x7F};
+    const std::uint64_t body = (std::uint64_t{tag[6] & 0x7Fu} << 21) |
+                               (std::uint64_t{tag[7] & 0x7Fu} << 14) |
+                               (std::uint64_t{tag[8] & 0x7Fu} << 7) | std::uint64_t{tag[9] & 0x7Fu};
     const bool hasFooter = (tag[5] & 0x10) != 0;
     return 10 + body + (hasFooter ? 10 : 0);
 }
@@ -135,7 +144,7 @@ long skipId3Tag(const OpenFile& file) {
 // likely to be chance as sound). When the encoder left a Xing/Info tag that
 // states the stream's length in bytes, a shorter file was cut off in transit.
 bool isCompleteMp3(const OpenFile& file) {
-    const long start = skipId3Tag(file);
+    const std::uint64_t start = skipId3Tag(file);
     unsigned char header[4];
     Mp3Frame first;
     if (!file.read(start, header, 4) || !parseMp3Header(header, first)) {
@@ -161,7 +170,7 @@ bool isCompleteMp3(const OpenFile& file) {
         return true;
     }
     const std::uint32_t streamBytes = bigEndian32(tag + (hasFrames ? 12 : 8));
-    return file.size - start >= static_cast<long>(streamBytes);
+    return start <= file.size && file.size - start >= streamBytes;
 }
 
 } // namespace

@@ -51,9 +51,13 @@ bool clearForSettings(const std::string& path) {
 } // namespace
 
 std::string formatSettings(const Settings& settings) {
-    return std::string("# Brumalo's settings\nfullscreen = ") +
-           (settings.fullscreen ? "yes" : "no") + "\nmute = " + (settings.muted ? "yes" : "no") +
-           "\n";
+    std::string text = std::string("# Brumalo's settings\nfullscreen = ") +
+                       (settings.fullscreen ? "yes" : "no") +
+                       "\nmute = " + (settings.muted ? "yes" : "no") + "\n";
+    for (const std::string& line : settings.otherLines) {
+        text += line + "\n";
+    }
+    return text;
 }
 
 std::optional<Settings> parseSettings(std::string_view text) {
@@ -75,7 +79,10 @@ std::optional<Settings> parseSettings(std::string_view text) {
                       : key == "mute"     ? &settings.muted
                                           : nullptr;
         if (value == nullptr) {
-            continue; // a key of another version, or of a slip of the pen: no harm
+            // A key of another version, or of a slip of the pen: no harm,
+            // and kept for the version that knows it.
+            settings.otherLines.emplace_back(line);
+            continue;
         }
         const std::optional<bool> yes = parseYesNo(trimmed(line.substr(equals + 1)));
         if (!yes) {

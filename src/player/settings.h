@@ -3,12 +3,16 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The player's choices that outlast a run, kept as plain text in the
 // player's configuration folder.
 struct Settings {
     bool fullscreen = false;
     bool muted = false;
+    // Lines of keys this build does not know (a newer build's choices),
+    // written back as they were, after the ones it knows.
+    std::vector<std::string> otherLines{};
 };
 
 // The saved settings, or the defaults when there are none or they cannot be
@@ -20,8 +24,8 @@ Settings loadSettings();
 void saveSettings(const Settings& settings);
 
 // The file's text and back: a "# Brumalo's settings" line, then
-// "fullscreen = yes" and "mute = no" lines. Comments, blank lines and keys
-// of no use are passed over; a line that is neither, a value other than yes
-// or no, or binary junk gives none.
+// "fullscreen = yes" and "mute = no" lines, then the other keys' lines.
+// Comments and blank lines are passed over, lines of other keys kept; a line that is neither, a
+// value other than yes or no, or binary junk gives none.
 std::string formatSettings(const Settings& settings);
 std::optional<Settings> parseSettings(std::string_view text);

@@ -1,6 +1,7 @@
 #include "screens/end_state.h"
 
 #include "app/game_clock.h"
+#include "app/player_controls.h"
 #include "game/live_mode.h"
 #include "gfx/picture_paths.h"
 #include "platform/game_end.h"
@@ -82,6 +83,7 @@ void EndState::mouse(const int button, const int buttonState, int, int) {
         return;
     }
     if (elapsedMs - enteredAtMs > lockedMs) {
+        keepPendingSettings();
         endGame();
     }
 }

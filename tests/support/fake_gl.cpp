@@ -344,9 +344,12 @@ void glutEntryFunc(void (*callback)(int)) {
 void glutWindowStatusFunc(void (*callback)(int)) {
     registerCallback("glutWindowStatusFunc", fakeGl().windowStatus, callback);
 }
-void glutTimerFunc(unsigned int ms, void (*)(int), int) {
+void glutTimerFunc(unsigned int ms, void (*callback)(int), int value) {
     record("glutTimerFunc(%u)", ms);
+    fakeGl().timer = callback;
+    fakeGl().timerValue = value;
 }
+void glutIgnoreKeyRepeat(int) {}
 void glutFullScreenToggle() {
     record("glutFullScreenToggle()");
 }

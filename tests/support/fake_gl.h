@@ -43,6 +43,9 @@ struct FakeGl {
     void (*specialUp)(int, int, int) = nullptr;
     void (*entry)(int) = nullptr;
     void (*windowStatus)(int) = nullptr;
+    // The timer asked for last, and its value.
+    void (*timer)(int) = nullptr;
+    int timerValue = 0;
 };
 
 FakeGl& fakeGl();

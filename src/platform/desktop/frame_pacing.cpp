@@ -54,16 +54,35 @@ static double refreshRateOf(Display* display) {
 }
 
 void setPaceFromDisplay() {
-    framePacer.refreshKnown = true;
     Display* display = glXGetCurrentDisplay();
-    if (!display) {
+    const double rate = display ? refreshRateOf(display) : 0;
+    // A virtual display reports no rate; 60 Hz is any ordinary monitor.
+    FramePacer::Clock::duration refresh = std::chrono::microseconds(16667);
+    if (rate >= 20 && rate <= 500) {
+        refresh = std::chrono::duration_cast<FramePacer::Clock::duration>(
+            std::chrono::duration<double>(1.0 / rate));
+    }
+    framePacer.readRefresh(refresh);
+}
+
+// A window dragged onto another monitor may now be shown at another rate.
+// Where the window is costs a trip to the display, so it is asked once a
+// second, not every frame.
+static void readRateAgainWhenMoved() {
+    static FramePacer::Clock::time_point lastLook{};
+    static int lastX = 0;
+    static int lastY = 0;
+    const FramePacer::Clock::time_point now = FramePacer::Clock::now();
+    if (now - lastLook < std::chrono::seconds(1)) {
         return;
     }
-    // A virtual display reports no rate; 60 Hz is any ordinary monitor.
-    const double rate = refreshRateOf(display);
-    if (rate >= 20 && rate <= 500) {
-        framePacer.refresh = std::chrono::duration_cast<FramePacer::Clock::duration>(
-            std::chrono::duration<double>(1.0 / rate));
+    lastLook = now;
+    const int x = glutGet(GLUT_WINDOW_X);
+    const int y = glutGet(GLUT_WINDOW_Y);
+    if (x != lastX || y != lastY) {
+        lastX = x;
+        lastY = y;
+        setPaceFromDisplay();
     }
 }
 
@@ -79,6 +98,8 @@ void paceFrame() {
     // while the game starts up, and before any frame is judged.
     if (framePacer.started && !framePacer.refreshKnown) {
         setPaceFromDisplay();
+    } else if (framePacer.refreshKnown) {
+        readRateAgainWhenMoved();
     }
     const FramePacer::Clock::duration rest = framePacer.beforeSwap(FramePacer::Clock::now());
     if (rest > FramePacer::Clock::duration::zero()) {

@@ -69,4 +69,17 @@ TEST(FramePacing, OnA144HzMonitorOnlySwapsThatComeBackAtOnceArePaced) {
     EXPECT_EQ(swaps(unsynced, at, 1, milliseconds(2)), microseconds(4944));
 }
 
+TEST(FramePacing, AWindowMovedToAFasterMonitorIsJudgedAfresh) {
+    // Paced on a 60 Hz monitor with no vertical sync...
+    FramePacer pacer = pacerAt(microseconds(16667));
+    Clock::time_point at{};
+    swaps(pacer, at, 12, milliseconds(2));
+    ASSERT_TRUE(pacer.pacing);
+
+    // ...then shown on one at 144 Hz whose swaps wait: held to 60 no more.
+    pacer.readRefresh(microseconds(6944));
+    EXPECT_EQ(swaps(pacer, at, 60, microseconds(6944)), Clock::duration::zero());
+    EXPECT_FALSE(pacer.pacing);
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 #include "app/camera.h"
 #include "app/frame.h"
 #include "app/game_clock.h"
+#include "app/player_controls.h"
 #include "app/state.h"
 #include "fresh_process.h"
 
@@ -8,7 +9,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -136,6 +141,34 @@ TEST_F(Frame, WithNoStateOrCameraTheCallbacksDoNothingButTheirOwnWork) {
                                          "glPushMatrix()", "glPopMatrix()", "glutSwapBuffers()"));
 }
 
+TEST_F(Frame, PressesOfMWriteTheSettingsOnceAfterwardsAndBeforeTheGameEnds) {
+    const char* configHome = std::getenv("XDG_CONFIG_HOME");
+    ASSERT_NE(configHome, nullptr);
+    const std::string settings = std::string(configHome) + "/brumalo/settings";
+    std::remove(settings.c_str());
+    applyKeptSettings();
+
+    // Three presses in one frame's time, then a fourth: nothing written yet.
+    for (int press = 0; press < 4; ++press) {
+        onKeyboard('m', 0, 0);
+    }
+    EXPECT_FALSE(std::ifstream(settings).good());
+    ASSERT_NE(fakeGl().timer, nullptr);
+    fakeGl().timer(fakeGl().timerValue);
+    std::ifstream written(settings);
+    const std::string text{std::istreambuf_iterator<char>(written), {}};
+    EXPECT_NE(text.find("mute = no"), text.npos) << text;
+
+    // A change still waiting is written by whatever ends the game.
+    onKeyboard('m', 0, 0);
+    keepPendingSettings();
+    std::ifstream rewritten(settings);
+    EXPECT_NE(std::string(std::istreambuf_iterator<char>(rewritten), {}).find("mute = yes"),
+              std::string::npos);
+    onKeyboard('m', 0, 0);
+    keepPendingSettings();
+}
+
 TEST(FrameClock, MeasuresTheTimeBetweenTicksCappedAt30Milliseconds) {
     startFreshProcess();
 
@@ -168,6 +201,15 @@ TEST(FrameClock, MeasuresTheTimeBetweenTicksCappedAt30Milliseconds) {
     tickClock();
     EXPECT_GT(static_cast<double>(frameDelta), 0.001);
     EXPECT_FLOAT_EQ(nowSeconds(), 2.297f);
+
+    // GLUT's int wraps after 24.8 days; the game's clock runs on across it.
+    fakeGl().elapsedMs = INT32_MAX - 9;
+    tickClock();
+    const std::int64_t beforeWrap = elapsedMs;
+    fakeGl().elapsedMs = INT32_MIN + 10;
+    tickClock();
+    EXPECT_EQ(elapsedMs - beforeWrap, 20);
+    EXPECT_EQ(frameDelta, static_cast<float>(20 / 1000.0));
 }
 
 } // namespace

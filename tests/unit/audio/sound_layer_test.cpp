@@ -143,6 +143,14 @@ TEST_F(SoundLayer, DamagedOrForeignFilesLoadAsNoSample) {
     syncThenNoise[0] = static_cast<char>(0xFF);
     syncThenNoise[1] = static_cast<char>(0xFB);
     syncThenNoise[2] = static_cast<char>(0x50);
+    // A chunk that claims nearly 4 GiB before the real ones: a size read as a
+    // 32-bit long (as in the browser) is negative, and walked back for ever.
+    const auto hugeChunkFirst = [&wav](const char lowByte) {
+        std::vector<char> bytes = wav;
+        const char chunk[] = {'J', 'U', 'N', 'K', lowByte, '\xFF', '\xFF', '\xFF'};
+        bytes.insert(bytes.begin() + 12, std::begin(chunk), std::end(chunk));
+        return bytes;
+    };
 
     const std::pair<const char*, std::vector<char>> damaged[] = {
         {"noise.wav", noiseBytes(5000, 1)},
@@ -154,6 +162,8 @@ TEST_F(SoundLayer, DamagedOrForeignFilesLoadAsNoSample) {
         {"most.mp3", {mp3.begin(), mp3.begin() + static_cast<long>(mp3.size() * 9 / 10)}},
         {"first_bytes.mp3", {mp3.begin(), mp3.begin() + 300}},
         {"empty.wav", {}},
+        {"huge_chunk.wav", hugeChunkFirst('\xF8')},
+        {"huge_odd_chunk.wav", hugeChunkFirst('\xFF')},
     };
     for (const auto& [file, bytes] : damaged) {
         const std::string path = scratch.write(file, bytes);

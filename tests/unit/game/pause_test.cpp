@@ -4,6 +4,7 @@
 #include "fake_gl.h"
 #include "live_game.h"
 #include "platform/pause_key.h"
+#include "screens/end_state.h"
 
 #include <GL/freeglut.h>
 
@@ -52,6 +53,14 @@ TEST_F(Pause, TheRulesSeeNoTimePassAcrossAPauseAtEitherEnd) {
     game.keyDown('P', 0, 0);
     idleAt(start + 270'000);
     EXPECT_NE(currentState, &game);
+}
+
+TEST_F(Pause, LeavingAPausedGameLetsTheClockGo) {
+    game.pause();
+    ASSERT_TRUE(gameClockHeld());
+    switchState(&endState);
+    EXPECT_FALSE(gameClockHeld());
+    EXPECT_FALSE(game.paused);
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <set>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -113,6 +114,24 @@ TEST_F(PlayerFiles, ADamagedRecordIsKeptUnderANewNameAndANewRecordBegun) {
     }
 }
 
+TEST_F(PlayerFiles, AFileThatCannotBeReadNowIsLeftAloneNotSetAside) {
+    // A pipe in the record's or the settings' place reads as an error, as a
+    // failing disk would: nothing says the file behind it is damaged.
+    for (const std::string& path : {records(), settings()}) {
+        fs::create_directories(fs::path(path).parent_path());
+        ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    }
+    EXPECT_FALSE(keepGameInRecord(lostWithThree).saved);
+    EXPECT_FALSE(keepGameInRecord(lostWithThree).beforeRead);
+    saveSettings({true, true});
+
+    const std::string said = complaints();
+    EXPECT_NE(said.find("the record in " + records() + " cannot be read now"), said.npos) << said;
+    EXPECT_NE(said.find("the settings in " + settings() + " cannot be read now"), said.npos);
+    EXPECT_EQ(said.find("kept as"), said.npos) << said;
+    EXPECT_TRUE(fs::is_fifo(records()) && fs::is_fifo(settings()));
+}
+
 // Root may rename what it cannot write; an immutable file it cannot rename.
 bool makeImmutable(const std::string& path, bool immutable) {
     const int descriptor = open(path.c_str(), O_RDONLY);
@@ -181,7 +200,13 @@ TEST_F(PlayerFiles, SettingsComeBackAsSavedAndADamagedFileIsSetAsideForTheDefaul
 
     // Comments, spaces and keys of no use pass; junk, or a value not yes or no, does not.
     put(settings(), "\n# mine\r\n  fullscreen=yes  \nvolume = 11\n");
-    EXPECT_TRUE(loadSettings().fullscreen);
+    Settings loaded = loadSettings();
+    EXPECT_TRUE(loaded.fullscreen);
+    // A newer version's keys outlast this one writing the file.
+    loaded.muted = true;
+    saveSettings(loaded);
+    EXPECT_EQ(contents(settings()),
+              "# Brumalo's settings\nfullscreen = yes\nmute = yes\nvolume = 11\n");
     for (const std::string& text :
          {std::string("fullscreen = maybe\n"), std::string("fullscreen\n"),
           std::string("fullscreen = yes\n\0=\0\n", 21)}) {

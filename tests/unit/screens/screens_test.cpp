@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <iterator>
 
 namespace {
@@ -112,6 +113,41 @@ TEST_F(ResultScreen, ShowsTheWinOrLosePictureForTheGameThatEnded) {
     showResult(false);
     EXPECT_STREQ(endState.sprite.texture->path, "./img/lose.jpg");
     EXPECT_EQ(endState.enteredAtMs, 100000);
+}
+
+TEST_F(ResultScreen, ANewBestIsExactAfterHoursOnTheTitleAndOnlyAgainstARecordRead) {
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    ASSERT_NE(dataHome, nullptr);
+    const std::string kept = dataHome;
+    std::filesystem::remove(kept + "/brumalo/records");
+
+    // Thirty hours on the title, then a win of 100.001 s: a float of seconds
+    // since start-up holds that only to 8 ms.
+    const auto win = [this] {
+        LiveMode game("test game");
+        elapsedMs = 30LL * 3600 * 1000;
+        game.gameStartMs = elapsedMs;
+        game.won = 1;
+        elapsedMs += 100'001;
+        endState.enter(&game);
+        endState.update();
+    };
+    win();
+    EXPECT_EQ(endState.figures.timeMs, 100'001);
+    EXPECT_TRUE(endState.figures.newBest);
+
+    // With nowhere to read the record from, this win says nothing of others.
+    unsetenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    const std::string keptHome = home ? home : "";
+    unsetenv("HOME");
+    win();
+    setenv("XDG_DATA_HOME", kept.c_str(), 1);
+    if (!keptHome.empty()) {
+        setenv("HOME", keptHome.c_str(), 1);
+    }
+    EXPECT_TRUE(endState.figuresShown);
+    EXPECT_FALSE(endState.figures.newBest);
 }
 
 using ResultScreenDeathTest = ResultScreen;
