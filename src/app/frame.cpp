@@ -165,8 +165,6 @@ int runGame(int argc, char** argv) {
     glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(800, 600);
     glutCreateWindow("Brumalo");
-    // A held key acts once, however long it is held.
-    glutIgnoreKeyRepeat(1);
     identifyWindow();
     watchPauseKey();
     applyKeptSettings();

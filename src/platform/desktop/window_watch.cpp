@@ -5,6 +5,7 @@
 #include <GL/freeglut.h>
 
 void watchWindow() {
+    glutIgnoreKeyRepeat(1);
     glutEntryFunc(onEntry);
     glutWindowStatusFunc(onWindowStatus);
 }
