@@ -182,9 +182,49 @@ add_custom_command(
 add_custom_target(brumalo_site ALL DEPENDS ${pageCopies} ${pageWords} brumalo
                                            brumalo_lettered_pictures)
 
+# --- The site as an app: icons, and the worker that keeps it offline ----------
+
+# The icons a browser installs the site with, from the game's own icon: the
+# maskable one has the picture within the middle 80%, on the sky's deep blue,
+# since a phone may crop it to any shape.
+find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+find_program(IMAGEMAGICK_CONVERT convert REQUIRED)
+set(iconSource ${CMAKE_SOURCE_DIR}/assets/icon/brumalo.svg)
+set(appIcons)
+foreach(size 180 192 512)
+  set(icon ${siteDir}/icons/brumalo-${size}.png)
+  add_custom_command(
+    OUTPUT ${icon}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${siteDir}/icons
+    COMMAND ${RSVG_CONVERT} --width ${size} --height ${size} --output ${icon} ${iconSource}
+    DEPENDS ${iconSource}
+    VERBATIM)
+  list(APPEND appIcons ${icon})
+endforeach()
+set(maskableIcon ${siteDir}/icons/brumalo-maskable-512.png)
+add_custom_command(
+  OUTPUT ${maskableIcon}
+  COMMAND ${RSVG_CONVERT} --width 408 --height 408 --output ${CMAKE_BINARY_DIR}/icon-408.png ${iconSource}
+  COMMAND ${IMAGEMAGICK_CONVERT} -size 512x512 "xc:#27295f" ${CMAKE_BINARY_DIR}/icon-408.png
+          -gravity center -composite ${maskableIcon}
+  DEPENDS ${iconSource} ${siteDir}/icons/brumalo-512.png
+  VERBATIM)
+list(APPEND appIcons ${maskableIcon})
+add_custom_target(brumalo_app_icons DEPENDS ${appIcons})
+
+# The worker lists every file of the site and names its cache for their
+# content, so it is written last, each build, once all else is in place.
+add_custom_target(brumalo_service_worker ALL
+  COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/cmake/web/service_worker.py
+          ${CMAKE_SOURCE_DIR}/cmake/web/service-worker.js ${siteDir}
+  DEPENDS ${CMAKE_SOURCE_DIR}/cmake/web/service_worker.py ${CMAKE_SOURCE_DIR}/cmake/web/service-worker.js
+  COMMENT "Writing the site's service worker"
+  VERBATIM)
+add_dependencies(brumalo_service_worker brumalo_site brumalo_app_icons)
+
 add_custom_target(web-zip
   COMMAND ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/brumalo-web.zip --format=zip .
   WORKING_DIRECTORY ${siteDir}
   COMMENT "Zipping the site into brumalo-web.zip"
   VERBATIM)
-add_dependencies(web-zip brumalo_site)
+add_dependencies(web-zip brumalo_service_worker)
