@@ -279,17 +279,18 @@ function gameEnded() {
 }
 
 // The record or the settings may still be on their way to the browser's
-// storage (src/platform/web/player_storage.cpp): the next page waits for them, though
-// not for ever, since a storage that never answers must not hold the player.
-function reloadWhenSaved(waitedMs) {
-    if (Module.savesInFlight > 0 && waitedMs < 2000) {
-        setTimeout(() => reloadWhenSaved(waitedMs + 50), 50);
+// storage (cmake/web/start.js counts them): the next page waits for them,
+// since it would start from a storage without them and never copy them.
+// Each ends, kept or failed, once the storage answers.
+function reloadWhenSaved() {
+    if (Module.savesInFlight > 0) {
+        setTimeout(reloadWhenSaved, 50);
         return;
     }
     location.reload();
 }
 
-document.getElementById('play-again').addEventListener('click', () => reloadWhenSaved(0));
+document.getElementById('play-again').addEventListener('click', reloadWhenSaved);
 
 // --- Starting the game --------------------------------------------------------
 

@@ -6,8 +6,9 @@
 #include <cstdio>
 #include <sys/stat.h>
 
-// In the browser one page runs one game, alone with its copy of the files:
-// a name seen free is still free when the rename comes.
+// The files the game sees are the page's own copy in memory, which nothing
+// else changes while the game's code runs: a name seen free is still free
+// when the rename comes.
 int moveIfFree(const std::string& from, const std::string& to) {
     struct stat status;
     if (stat(to.c_str(), &status) == 0) {
@@ -16,23 +17,23 @@ int moveIfFree(const std::string& from, const std::string& to) {
     return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
-// The files live in memory, over folders kept in the browser's IndexedDB
-// (cmake/web/start.js mounts them); copying them there is the page's to do,
-// in the background. The page counts the copies under way, so that "Play
-// again" does not reload in the middle of one and lose what the game just kept.
-void persistPlayerFile(const std::string&) {
-    EM_ASM({
-        Module.savesInFlight = (Module.savesInFlight || 0) + 1;
-        FS.syncfs(
-            false, function(error) {
-                Module.savesInFlight--;
-                if (error) {
-                    err('Brumalo could not keep the record and settings in the browser: ' + error);
-                }
-            });
-    });
+// The copy in memory is over folders kept in the browser's IndexedDB, which
+// every tab of the site shares; the start-up script (cmake/web/start.js)
+// mounts them and copies the changed file there in the background, one
+// change after another under a lock shared by the tabs.
+void persistPlayerFile(const std::string& path) {
+    EM_ASM({ Module['brumaloPlayerFiles'].keep(UTF8ToString($0)); }, path.c_str());
 }
 
+// Later, once the lock is had and the files are read afresh: from the
+// browser's loop, never before this returns.
 void withFreshPlayerFiles(void (*work)(void*), void* context) {
-    work(context);
+    EM_ASM(
+        {
+            const work = $0;
+            const context = $1;
+            Module['brumaloPlayerFiles'].withFresh(
+                function() { getWasmTableEntry(work)(context); });
+        },
+        work, context);
 }
