@@ -2,6 +2,30 @@
 // (which waits for the WebAssembly and the data to arrive), so that glutInit
 // already registers the mended handlers. Their own names stay inside.
 (function() {
+// The game's calls into GLUT are bound when its WebAssembly is made, which
+// is only once that has downloaded, after this script has run: a GLUT
+// function mended here is one put in place of the original among them.
+function mendGameCall(original, mended) {
+    for (const name in asmLibraryArg) {
+        if (asmLibraryArg[name] === original) {
+            asmLibraryArg[name] = mended;
+        }
+    }
+}
+
+// GLUT answers the game's clock (GLUT_ELAPSED_TIME) from Date.now, which is
+// the wall clock: it jumps when the system's time is set, and leaps when a
+// laptop wakes with the page showing, and the game's clock would leap or run
+// back with it (a game lost at once, or never ending). freeglut on the
+// desktop counts on a monotonic clock; so does this one, the page's own.
+// It counts from the page's start, not from glutInit: the game looks only at
+// how much time passed.
+const elapsedTime = 700;
+const glutGetBeforeMend = _glutGet;
+mendGameCall(_glutGet, function(type) {
+    return type === elapsedTime ? Math.floor(performance.now()) : glutGetBeforeMend(type);
+});
+
 // GLUT's pointer motion handler reads the pointer's place, works out the new
 // one, and then hands its callbacks the old one: the glass would trail one
 // move behind the pointer, and where a single move jumps far (a tap, a

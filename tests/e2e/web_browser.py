@@ -115,7 +115,8 @@ class Browser:
             answer = " " + str(self.driver.execute_script("return " + " ".join(words))).replace("\n", "|")
         elif command == "fast":  # the game's clock ten times as fast on the pages to come, as faketime's
             self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source":
-                "const realNow = Date.now, start = realNow(); Date.now = () => start + (realNow() - start) * 10;"})
+                "const realNow = Date.now, start = realNow(); Date.now = () => start + (realNow() - start) * 10;"
+                "const realTick = performance.now.bind(performance); performance.now = () => realTick() * 10;"})
         elif command == "size":  # of the page: size 640 480
             self.size(*map(int, numbers))
         elif command == "hide":  # another tab in front, and back after the seconds given
