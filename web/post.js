@@ -93,6 +93,26 @@ GLUT.getASCIIKey = function(event) {
     return asciiKeyBeforeMend(event);
 };
 
+// A held key repeats in the browser, and GLUT hands each repeat to the game
+// as a press: a held P would pause and resume, a held M rewrite the settings
+// many times over, a held F11 fill the screen and leave it. This GLUT has no
+// glutIgnoreKeyRepeat, so the repeats are left out before it sees them; the
+// browser's own use of the key is still prevented, as GLUT does for the keys
+// it hands over.
+const keydownBeforeMend = GLUT.onKeydown;
+GLUT.onKeydown = function(event) {
+    if (!event['repeat']) {
+        keydownBeforeMend(event);
+        return;
+    }
+    const special = GLUT.getSpecialKey(event['keyCode']);
+    const handedOver = special !== null ? GLUT.specialFunc
+                                        : GLUT.keyboardFunc && GLUT.getASCIIKey(event) !== null;
+    if (handedOver) {
+        event.preventDefault();
+    }
+};
+
 // On a touch screen GLUT would turn each touch into mouse events itself, as
 // the page already does (the page also moves the glass to the finger before
 // pressing): every touch would reach the game twice.

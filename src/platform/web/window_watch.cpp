@@ -10,7 +10,9 @@
 // chosen, the browser minimised) is a hidden window, and the pointer leaving
 // the canvas is the pointer leaving the window. The browser also leaves
 // fullscreen by itself (its Esc, its own controls, the page's button), and
-// the kept setting follows.
+// the kept setting follows. A held key's repeats never reach the game's
+// callbacks: this GLUT has no glutIgnoreKeyRepeat, and web/post.js leaves
+// them out in the page.
 namespace {
 
 EM_BOOL onVisibilityChange(int, const EmscriptenVisibilityChangeEvent* event, void*) {
