@@ -7,11 +7,16 @@
 // a page go fullscreen only while it handles the player's key, click or
 // touch, which is where GLUT calls the game's key callbacks from. The kept
 // setting applied at start-up comes with none, so it waits for the player's
-// first press (Esc aside, which ends the game).
+// first press (Esc aside, which ends the game). A press the game answers
+// itself (F11 as the first) ends the wait: the request it makes is the one
+// for that press, and the page, not yet full screen while the browser grants
+// it, must not ask a second time.
 // clang-format off
 EM_JS(void, showPageFullscreen, (int on), {
     const shown = () => !!(document.fullscreenElement || document.webkitFullscreenElement);
-    Module['brumaloFullscreenWanted'] = !!on;
+    if (Module['brumaloFullscreenWait']) {
+        Module['brumaloFullscreenWait'].stop();
+    }
     if (shown() === !!on || !Module['toggleFullscreen']) {
         return;
     }
@@ -24,16 +29,21 @@ EM_JS(void, showPageFullscreen, (int on), {
         if (event.key === 'Escape') {
             return;
         }
+        stop();
+        if (shown() !== !!on) {
+            Module['toggleFullscreen']();
+        }
+    };
+    const stop = () => {
         for (const type of presses) {
             window.removeEventListener(type, atPress, true);
         }
-        if (shown() !== Module['brumaloFullscreenWanted']) {
-            Module['toggleFullscreen']();
-        }
+        Module['brumaloFullscreenWait'] = null;
     };
     for (const type of presses) {
         window.addEventListener(type, atPress, true);
     }
+    Module['brumaloFullscreenWait'] = {stop};
 });
 // clang-format on
 
