@@ -26,6 +26,22 @@ mendGameCall(_glutGet, function(type) {
     return type === elapsedTime ? Math.floor(performance.now()) : glutGetBeforeMend(type);
 });
 
+// GLUT's timers, as GLUT sets them, but kept so that an ended game's can be
+// stopped (haltGame below): a timer left running would call into the game
+// again.
+const gameTimers = new Set();
+let gameHalted = false;
+mendGameCall(_glutTimerFunc, function(ms, callback, value) {
+    if (gameHalted) {
+        return;
+    }
+    const timer = safeSetTimeout(function() {
+        gameTimers.delete(timer);
+        getWasmTableEntry(callback)(value);
+    }, ms);
+    gameTimers.add(timer);
+});
+
 // GLUT's pointer motion handler reads the pointer's place, works out the new
 // one, and then hands its callbacks the old one: the glass would trail one
 // move behind the pointer, and where a single move jumps far (a tap, a
@@ -118,14 +134,20 @@ GLUT.onKeydown = function(event) {
 // pressing): every touch would reach the game twice.
 GLUT.touchHandler = function() {};
 
-// The page calls this once the game has ended: GLUT calls nothing of the
-// game any more but to draw a frame already asked for, and its sounds stop,
-// as they would with the desktop game's exit.
+// Called once the game has ended (src/platform/web/game_end.cpp, and the
+// page): GLUT calls nothing of the game any more but to draw a frame, its
+// timers are stopped, and its sounds stop, as they would with the desktop
+// game's exit.
 Module['haltGame'] = function() {
     for (const name of ['idleFunc', 'mouseFunc', 'motionFunc', 'passiveMotionFunc', 'keyboardFunc',
-                        'keyboardUpFunc', 'specialFunc', 'specialUpFunc']) {
+                        'keyboardUpFunc', 'specialFunc', 'specialUpFunc', 'reshapeFunc']) {
         GLUT[name] = 0;
     }
+    gameHalted = true;
+    for (const timer of gameTimers) {
+        clearTimeout(timer);
+    }
+    gameTimers.clear();
     // SDL's mixer plays through Web Audio where the browser has it, else
     // through audio elements; the mixer's own halts reach both.
     if (typeof _Mix_HaltChannel === 'function') {

@@ -1,47 +1,58 @@
 #include "platform/pause_key.h"
 
-#include <emscripten.h>
+#include <emscripten/html5.h>
 
-// The browser's GLUT reports no Pause key either, so the page's own key
-// events are heard beside it. A held key repeats in the browser, and the
-// repeats are left out, so one held press is one press.
-// clang-format off
-EM_JS(void, listenForPauseKey, (), {
-    Module['brumaloPausePresses'] = 0;
-    window.addEventListener('keydown', function(event) {
-        if (event.code === 'Pause' && !event.repeat) {
-            Module['brumaloPausePresses'] += 1;
-        }
-    }, true);
-    Module['brumaloFocusLost'] = false;
-    window.addEventListener('blur', function() {
-        Module['brumaloFocusLost'] = true;
-    });
-});
+#include <cstring>
 
-EM_JS(int, takeFocusLoss, (), {
-    const lost = Module['brumaloFocusLost'];
-    Module['brumaloFocusLost'] = false;
-    return lost ? 1 : 0;
-});
+// The browser's GLUT reports no Pause key either, nor the page losing the
+// keyboard, so the page's own events are heard beside it. They are
+// registered through emscripten's html5 events, which the game's end removes
+// all at once (game_end.cpp): an ended game hears nothing more.
+namespace {
 
-EM_JS(int, takePauseKeyPress, (), {
-    if (!Module['brumaloPausePresses']) {
-        return 0;
+int pausePresses = 0;
+bool focusLost = false;
+
+// A held key repeats in the browser, and the repeats are left out, so one
+// held press is one press.
+EM_BOOL onKeyDown(int, const EmscriptenKeyboardEvent* event, void*) {
+    if (!event->repeat && std::strcmp(event->code, "Pause") == 0) {
+        pausePresses += 1;
     }
-    Module['brumaloPausePresses'] -= 1;
-    return 1;
-});
-// clang-format on
+    return EM_FALSE;
+}
+
+EM_BOOL onBlur(int, const EmscriptenFocusEvent*, void*) {
+    focusLost = true;
+    return EM_FALSE;
+}
+
+// The keyboard back before the game looked (a paused game, which looks only
+// at the Pause key): the loss is past, and must not pause the game the player
+// resumes on coming back.
+EM_BOOL onFocus(int, const EmscriptenFocusEvent*, void*) {
+    focusLost = false;
+    return EM_FALSE;
+}
+
+} // namespace
 
 void watchPauseKey() {
-    listenForPauseKey();
+    emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_TRUE, onKeyDown);
+    emscripten_set_blur_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, onBlur);
+    emscripten_set_focus_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, onFocus);
 }
 
 bool pauseKeyPressed() {
-    return takePauseKeyPress() != 0;
+    if (pausePresses == 0) {
+        return false;
+    }
+    pausePresses -= 1;
+    return true;
 }
 
 bool keyboardFocusLost() {
-    return takeFocusLoss() != 0;
+    const bool lost = focusLost;
+    focusLost = false;
+    return lost;
 }
