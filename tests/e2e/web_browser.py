@@ -125,6 +125,30 @@ class Browser:
             time.sleep(numbers[0])
             self.driver.close()
             self.driver.switch_to.window(game_tab)
+        elif command == "tab":  # the Nth tab from 1, opened empty when there is none yet
+            tabs = self.__dict__.setdefault("tabs", [self.driver.current_window_handle])
+            while len(tabs) < numbers[0]:
+                self.driver.switch_to.new_window("tab")
+                tabs.append(self.driver.current_window_handle)
+            self.driver.switch_to.window(tabs[int(numbers[0]) - 1])
+        elif command == "hold":  # a letter pressed, repeated by the keyboard N times, let go: hold m 3
+            pressed = {"key": words[0], "code": "Key" + words[0].upper(), "windowsVirtualKeyCode": ord(words[0].upper())}
+            for repeated in [False] + [True] * int(numbers[0]):
+                self.driver.execute_cdp_cmd("Input.dispatchKeyEvent", dict(pressed, type="rawKeyDown", autoRepeat=repeated))
+            self.driver.execute_cdp_cmd("Input.dispatchKeyEvent", dict(pressed, type="keyUp"))
+        elif command == "kept":  # a file as the site's storage holds it, not the page's copy: kept FOLDER FILE
+            answer = " " + str(self.driver.execute_async_script("""
+                const [folder, file, done] = arguments, opening = indexedDB.open(folder);
+                opening.onerror = () => done('no storage');
+                opening.onsuccess = () => {
+                    try {
+                        const reading = opening.result.transaction('FILE_DATA').objectStore('FILE_DATA').get(folder + '/' + file);
+                        reading.onsuccess = () => done(reading.result ? new TextDecoder().decode(reading.result.contents) : 'none');
+                    } catch (error) {
+                        done('no storage');
+                    }
+                    opening.result.close();
+                };""", words[0], words[1])).replace("\n", "|")
         self.poll()
         return "ok" + answer
 

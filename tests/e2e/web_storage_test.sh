@@ -1,0 +1,106 @@
+# The site in BRUMALO_WEB_SITE (build-web/site) in two tabs of headless
+# Chromium at ten times the speed: an ended game stays ended; held keys act
+# once; blur pauses; the wall clock set back changes nothing; both tabs' games
+# are kept in the record; a kept fullscreen comes with a first F11.
+site=${BRUMALO_WEB_SITE:-}
+if [ ! -f "$site/index.html" ]; then
+    echo "skipped: no web build (BRUMALO_WEB_SITE names no folder with an index.html)"
+    exit 0
+fi
+source "$(dirname "$0")/lib.sh"
+run_folder=$(mktemp -d "${TMPDIR:-/tmp}/brumalo-web-storage.XXXXXX")
+console="$run_folder/console.txt"
+
+# The driver stands for the game in lib.sh: every wait gives up once it has gone.
+coproc BROWSER { exec /usr/bin/python3 "$(dirname "$0")/web_browser.py" "$site" "$console" "$run_folder/problems.txt" 2>"$run_folder/driver.txt"; }
+game_pid=$BROWSER_PID
+
+# Sends a command (none: reads the greeting), its answer left in reply.
+browser() {
+    [ $# -eq 0 ] || echo "$*" >&"${BROWSER[1]}"
+    read -r -t 90 reply <&"${BROWSER[0]}" || reply="error: no answer $(cat "$run_folder/driver.txt")"
+    [[ $reply == ok* ]]
+}
+must() { browser "$@" || { fail "'$*': $reply" && finish; }; }
+says() { browser ask "$1" && [ "$reply" = "ok $2" ]; }
+
+# The game's console so far: each command fetches the page's new lines.
+lines_of() { browser poll && grep -c -- "$1" "$console"; }
+more_lines() { [ "$(lines_of "$1")" -gt "$2" ]; }
+# after_line SECONDS PATTERN COMMAND...: the command, then one more such line.
+after_line() {
+    local seconds=$1 pattern=$2 before
+    shift 2
+    before=$(lines_of "$pattern")
+    "$@" && keep_trying "$seconds" more_lines "$pattern" "$before"
+}
+
+click() { must down 400 300 && must up; }
+new_page() { after_line 60 'Loaded texture ./img/splash.jpg' must "$@"; }
+enter_game() {
+    after_line 20 'Loaded texture ./img/instructions.jpg' click &&
+        after_line 20 'Loaded loop ding' click || fail "no live game after two clicks"
+}
+# The game's idle passes stop while it is held (paused, or ended).
+paused() { says "GLUT.idleFunc === 0" True; }
+running() { says "GLUT.idleFunc !== 0" True; }
+saved() { says "!(Module.savesInFlight > 0)" True; }
+# stored_says FOLDER FILE TEXT: once the page's copies are done, as the
+# site's storage holds the file, not as the page has it in memory.
+stored_says() { saved && browser kept "/home/web_user/$1" "$2" && [[ $reply == *"$3"* ]]; }
+records_say() { keep_trying 10 stored_says .local/share brumalo/records "$1"; }
+settings_say() { keep_trying 10 stored_says .config brumalo/settings "$1"; }
+page_shows() { browser shown "$1" && [ "$reply" = "ok yes" ]; }
+
+must
+must tab 1 && must fast && new_page open || fail "no title in the first tab"
+must tab 2 && must fast && new_page open || fail "no title in the second tab"
+
+# Esc ends the second tab's game. The pointer then leaves the canvas for the
+# page's panel, and Pause is pressed: neither the game nor its music may
+# start again (given the seconds the Pause key's check takes to come round).
+enter_game
+must key ESCAPE && keep_trying 10 page_shows ended || fail "Esc did not end the game"
+must move 20 20 && must move 400 300 && must key PAUSE
+keep_trying 3 says "GLUT.idleFunc !== 0 || !!(SDL.music.audio && !SDL.music.audio.paused)" True &&
+    fail "the ended game started again after the pointer left and Pause"
+
+# Held keys act once: P pauses (four presses would not), M mutes.
+new_page again && enter_game
+must hold p 3 && keep_trying 5 paused || fail "a held P did not leave the game paused"
+must key p && keep_trying 5 running || fail "P did not resume"
+must hold m 3 && settings_say "mute = yes" || fail "a held M did not mute once: $reply"
+# The window losing the keyboard pauses the game.
+must ask "window.dispatchEvent(new Event('blur'))" && keep_trying 5 paused || fail "blur did not pause"
+must key p && keep_trying 5 running || fail "P did not resume after blur"
+
+# The wall clock set back an hour: the game still ends at sunset, which at
+# ten times the speed is 24 s away.
+after_line 120 'Loaded texture ./img/lose.jpg' must ask \
+    "(() => { const wallClock = Date.now; Date.now = () => wallClock() - 3600000; return 1; })()" ||
+    fail "the game did not end at sunset after the clock went back"
+records_say "games played 1|games won 0|best winning time none|" || fail "the lost game is not kept: $reply"
+keep_trying 20 eval 'click && page_shows ended' || fail "the result screen's click did not end the game"
+
+# The first tab loaded the record before that game was kept. Its M, twice
+# (muting, then not), saves only its settings, and its game is merged into
+# the record kept meanwhile.
+must tab 1 && must key m && must key m && settings_say "mute = no" && records_say "games played 1|" ||
+    fail "an M in another tab lost the record: $reply"
+after_line 120 'Loaded texture ./img/lose.jpg' enter_game || fail "the first tab's game did not end"
+records_say "games played 2|games won 0|best winning time none|" || fail "the two tabs' games are not both kept: $reply"
+
+# A kept fullscreen, then F11 as the page's first press: full screen, and
+# kept (with the M that follows, written together with it a second later).
+fullscreen() { says "document.fullscreenElement !== null" True; }
+keep_trying 20 eval 'click && page_shows ended' && new_page again && must key F11 &&
+    keep_trying 5 fullscreen && settings_say "fullscreen = yes|mute = no" ||
+    fail "F11 did not fill the screen, or it was not kept: $reply"
+new_page open && ! fullscreen && must key F11 && keep_trying 5 fullscreen && must key m &&
+    settings_say "fullscreen = yes|mute = yes" ||
+    fail "with fullscreen kept, the first F11 did not fill the screen and keep it: $reply"
+
+must poll
+[ -s "$run_folder/problems.txt" ] && fail "the browser logged errors: $(cat "$run_folder/problems.txt")"
+grep -E '^ERROR\b' "$console" >&2 && fail "the game complained on the console"
+finish
