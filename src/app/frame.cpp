@@ -23,6 +23,34 @@ static constexpr unsigned int pauseKeyCheckMs = 100;
 static constexpr unsigned char escapeKey = 27;
 static constexpr unsigned char ctrlQ = 17;
 
+// A held key repeats, as presses alone where the platform tells repeats
+// apart: a press of the key already down is a repeat, and left out, so that
+// each key acts once a press. Only the key pressed last repeats. A letter is
+// the same key in either case, Shift pressed or let go while it is held.
+// Special keys are counted apart from characters.
+static constexpr int noKeyDown = -1;
+static constexpr int specialKeys = 0x10000;
+static int keyDown = noKeyDown;
+
+static int sameKey(const unsigned char key) {
+    return key >= 'A' && key <= 'Z' ? key - 'A' + 'a' : key;
+}
+
+// True for the first press of a key, false for its repeats.
+static bool firstPress(const int key) {
+    if (key == keyDown) {
+        return false;
+    }
+    keyDown = key;
+    return true;
+}
+
+static void keyReleased(const int key) {
+    if (key == keyDown) {
+        keyDown = noKeyDown;
+    }
+}
+
 // While the game is held nothing needs the idle pass but the Pause key, so a
 // slow timer listens for it instead: GLUT then sleeps between events.
 static void checkPauseKeyWhileHeld(const int hold) {
@@ -104,6 +132,9 @@ void onPassiveMotion(const int x, const int y) {
 }
 
 void onKeyboard(const unsigned char key, const int x, const int y) {
+    if (!firstPress(sameKey(key))) {
+        return;
+    }
     if (key == escapeKey || key == ctrlQ) {
         keepPendingSettings();
         endGame();
@@ -118,12 +149,17 @@ void onKeyboard(const unsigned char key, const int x, const int y) {
 }
 
 void onKeyboardUp(const unsigned char key, const int x, const int y) {
+    keyReleased(sameKey(key));
     if (currentState) {
         currentState->keyUp(key, x, y);
     }
 }
 
 void onSpecial(const int key, const int x, const int y) {
+    // The Pause key comes once a press already, and is never let go here.
+    if (key != pauseSpecialKey && !firstPress(specialKeys + key)) {
+        return;
+    }
     if (key == GLUT_KEY_F4 && (glutGetModifiers() & GLUT_ACTIVE_ALT)) {
         keepPendingSettings();
         endGame();
@@ -138,6 +174,7 @@ void onSpecial(const int key, const int x, const int y) {
 }
 
 void onSpecialUp(const int key, const int x, const int y) {
+    keyReleased(specialKeys + key);
     if (currentState) {
         currentState->specialUp(key, x, y);
     }
@@ -154,9 +191,16 @@ void onWindowStatus(const int status) {
     if (status == GLUT_HIDDEN || status == GLUT_FULLY_COVERED) {
         pauseLiveGame();
     }
+    // A browser's hidden tab may be closed next, and its page gone before
+    // the settings' wait is over.
+    if (status == GLUT_HIDDEN) {
+        keepPendingSettings();
+    }
 }
 
 void onFocusLost() {
+    // A key let go in another window is never let go here.
+    keyDown = noKeyDown;
     pauseLiveGame();
 }
 

@@ -50,6 +50,12 @@ static void readKeyWatch() {
         XNextEvent(keyWatch, &event);
         // Focus that only moves within the window, or to a grab that ends
         // by giving it back, is not the player leaving.
+        // The keyboard back before the game looked: nothing to pause for,
+        // and a loss seen while paused must not pause the game it resumes.
+        if (event.type == FocusIn && event.xfocus.mode != NotifyGrab &&
+            event.xfocus.mode != NotifyUngrab) {
+            focusLost = false;
+        }
         if (event.type == FocusOut) {
             pauseHeld = false;
             focusLost =
