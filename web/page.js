@@ -292,6 +292,29 @@ function reloadWhenSaved() {
 
 document.getElementById('play-again').addEventListener('click', reloadWhenSaved);
 
+// --- Kept for the next visit --------------------------------------------------
+
+// The build's service worker keeps the site, so that a second visit starts
+// with no network at all. This first visit fetched its lettered pictures
+// before the worker ran: once it serves the page they are asked for again,
+// to be kept with the rest (the browser's own cache answers).
+function keepForNextVisit() {
+    if (!('serviceWorker' in navigator)) {
+        return;
+    }
+    navigator.serviceWorker.addEventListener('controllerchange', () => {
+        if (!(Module.brumaloLanguages || []).includes(language)) {
+            return;
+        }
+        for (const name of Module.brumaloLetteredPictures || []) {
+            fetch('lang/' + language + '/img/' + name).catch(() => {});
+        }
+    }, { once: true });
+    navigator.serviceWorker.register('service-worker.js').catch((error) => {
+        console.warn('Brumalo cannot be kept for playing offline: ' + error);
+    });
+}
+
 // --- Starting the game --------------------------------------------------------
 
 // What the browser lacks of what the game needs, or null when it has it all.
@@ -391,4 +414,5 @@ game.addEventListener('error', () => showProblem(_('The game could not be downlo
                                                    '(brumalo.js). Reloading the page tries ' +
                                                    'again.')));
 document.body.appendChild(game);
+keepForNextVisit();
 })();
