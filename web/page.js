@@ -310,9 +310,11 @@ function keepForNextVisit() {
             fetch('lang/' + language + '/img/' + name).catch(() => {});
         }
     }, { once: true });
-    navigator.serviceWorker.register('service-worker.js').catch((error) => {
-        console.warn('Brumalo cannot be kept for playing offline: ' + error);
-    });
+    // Each visit asks at once whether the build has changed, so that a new
+    // one is ready for the next visit.
+    navigator.serviceWorker.register('service-worker.js')
+        .then((registration) => registration.update())
+        .catch((error) => console.warn('Brumalo cannot be kept for playing offline: ' + error));
 }
 
 // --- Starting the game --------------------------------------------------------

@@ -160,4 +160,22 @@ Module['haltGame'] = function() {
         SDL.audioContext.suspend();
     }
 };
+
+// SDL's mixer starts an audio element with play() and never waits on what it
+// promises. A pause that comes first (the game paused, the tab hidden, the
+// game ended) breaks that promise off, which the browser reports as an
+// uncaught error though nothing is lost: the sound waits for the resume.
+// Any other refusal is still reported.
+const startPlaying = HTMLMediaElement.prototype.play;
+HTMLMediaElement.prototype.play = function() {
+    const playing = startPlaying.call(this);
+    if (playing) {
+        playing.catch((error) => {
+            if (error.name !== 'AbortError') {
+                throw error;
+            }
+        });
+    }
+    return playing;
+};
 })();

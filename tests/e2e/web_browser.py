@@ -18,9 +18,9 @@ Quiet = type("Quiet", (http.server.SimpleHTTPRequestHandler,), {"log_message": l
 
 class Browser:
     def __init__(self, site, console, problems):
-        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=site))
-        threading.Thread(target=server.serve_forever, daemon=True).start()
-        self.url = "http://127.0.0.1:%d/" % server.server_address[1]
+        self.site = site
+        self.serve(0)
+        self.url = "http://127.0.0.1:%d/" % self.server.server_address[1]
         self.console, self.problems = open(console, "a", buffering=1), open(problems, "a", buffering=1)
         options = webdriver.ChromeOptions()
         for flag in FLAGS + ["--user-data-dir=" + os.path.dirname(os.path.abspath(console)) + "/profile"]:
@@ -30,6 +30,11 @@ class Browser:
         # The page, not the window, must be 800 by 600: then the 4:3 canvas
         # fills it, as the game's window does on the desktop.
         self.size(800, 600)
+
+    # The site on a port, 0 for any free one.
+    def serve(self, port):
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", port), functools.partial(Quiet, directory=self.site))
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
 
     # The window is the page and its frame (never negative, as a busy machine's stale page size may make it):
     # measured again until the page is the size asked for twice running.
@@ -149,6 +154,29 @@ class Browser:
                     }
                     opening.result.close();
                 };""", words[0], words[1])).replace("\n", "|")
+        elif command == "await":  # what a promise comes to: await navigator.serviceWorker.ready.then(r => !!r.active)
+            answer = " " + str(self.driver.execute_async_script(
+                "Promise.resolve(" + " ".join(words) + ").then(arguments[0], (e) => arguments[0]('failed: ' + e))"))
+        elif command == "installable":  # Chromium's reasons not to install the page, or yes
+            errors = self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"]
+            answer = " " + (",".join(error["errorId"] for error in errors) or "yes")
+        elif command == "serve":  # serve off: the network gone; serve on: back on the same port
+            port = self.server.server_address[1]
+            self.server.shutdown()
+            self.server.server_close()
+            if words[0] == "on":
+                self.serve(port)
+        elif command == "revisit":  # every tab closed, then the site opened afresh: the next visit
+            old_tabs = self.driver.window_handles
+            self.driver.switch_to.new_window("tab")
+            fresh = self.driver.current_window_handle
+            for tab in old_tabs:
+                self.driver.switch_to.window(tab)
+                self.driver.close()
+            self.driver.switch_to.window(fresh)
+            self.tabs = [fresh]
+            self.driver.get(self.url)
+            self.started()
         self.poll()
         return "ok" + answer
 

@@ -2,45 +2,8 @@
 # Chromium at ten times the speed: an ended game stays ended; held keys act
 # once; blur pauses; the wall clock set back changes nothing; both tabs' games
 # are kept in the record; a kept fullscreen comes with a first F11.
-site=${BRUMALO_WEB_SITE:-}
-if [ ! -f "$site/index.html" ]; then
-    echo "skipped: no web build (BRUMALO_WEB_SITE names no folder with an index.html)"
-    exit 0
-fi
-source "$(dirname "$0")/lib.sh"
-run_folder=$(mktemp -d "${TMPDIR:-/tmp}/brumalo-web-storage.XXXXXX")
-console="$run_folder/console.txt"
+source "$(dirname "$0")/web_lib.sh"
 
-# The driver stands for the game in lib.sh: every wait gives up once it has gone.
-coproc BROWSER { exec /usr/bin/python3 "$(dirname "$0")/web_browser.py" "$site" "$console" "$run_folder/problems.txt" 2>"$run_folder/driver.txt"; }
-game_pid=$BROWSER_PID
-
-# Sends a command (none: reads the greeting), its answer left in reply.
-browser() {
-    [ $# -eq 0 ] || echo "$*" >&"${BROWSER[1]}"
-    read -r -t 90 reply <&"${BROWSER[0]}" || reply="error: no answer $(cat "$run_folder/driver.txt")"
-    [[ $reply == ok* ]]
-}
-must() { browser "$@" || { fail "'$*': $reply" && finish; }; }
-says() { browser ask "$1" && [ "$reply" = "ok $2" ]; }
-
-# The game's console so far: each command fetches the page's new lines.
-lines_of() { browser poll && grep -c -- "$1" "$console"; }
-more_lines() { [ "$(lines_of "$1")" -gt "$2" ]; }
-# after_line SECONDS PATTERN COMMAND...: the command, then one more such line.
-after_line() {
-    local seconds=$1 pattern=$2 before
-    shift 2
-    before=$(lines_of "$pattern")
-    "$@" && keep_trying "$seconds" more_lines "$pattern" "$before"
-}
-
-click() { must down 400 300 && must up; }
-new_page() { after_line 60 'Loaded texture ./img/splash.jpg' must "$@"; }
-enter_game() {
-    after_line 20 'Loaded texture ./img/instructions.jpg' click &&
-        after_line 20 'Loaded loop ding' click || fail "no live game after two clicks"
-}
 # The game's idle passes stop while it is held (paused, or ended).
 paused() { says "GLUT.idleFunc === 0" True; }
 running() { says "GLUT.idleFunc !== 0" True; }
@@ -50,9 +13,8 @@ saved() { says "!(Module.savesInFlight > 0)" True; }
 stored_says() { saved && browser kept "/home/web_user/$1" "$2" && [[ $reply == *"$3"* ]]; }
 records_say() { keep_trying 10 stored_says .local/share brumalo/records "$1"; }
 settings_say() { keep_trying 10 stored_says .config brumalo/settings "$1"; }
-page_shows() { browser shown "$1" && [ "$reply" = "ok yes" ]; }
 
-must
+start_browser
 must tab 1 && must fast && new_page open || fail "no title in the first tab"
 must tab 2 && must fast && new_page open || fail "no title in the second tab"
 
@@ -100,7 +62,4 @@ new_page open && ! fullscreen && must key F11 && keep_trying 5 fullscreen && mus
     settings_say "fullscreen = yes|mute = yes" ||
     fail "with fullscreen kept, the first F11 did not fill the screen and keep it: $reply"
 
-must poll
-[ -s "$run_folder/problems.txt" ] && fail "the browser logged errors: $(cat "$run_folder/problems.txt")"
-grep -E '^ERROR\b' "$console" >&2 && fail "the game complained on the console"
-finish
+finish_browser
