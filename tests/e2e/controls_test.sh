@@ -25,14 +25,13 @@ enter_game || finish
 sleep_until_game_second 40
 screenshot playing
 
-# Paused at 40 game seconds for 30 real ones, 300 game seconds on the sped-up
-# clock: longer than a whole game. Counted from the first still picture to
-# just before the click, inside the game's own pause however late it came.
+# Paused at 40 game seconds for 300 on the sped-up clock the game reads (30
+# real ones): longer than a whole game. Counted from the first dimmed picture
+# to just before the click, inside the game's own pause however late it came.
 xdotool key p
-sleep 0.5
-screenshot paused_first
+wait_for_shot paused_first 30 darker_than "$(shot playing)" || fail "P did not dim the game"
 paused_at=$(game_seconds)
-sleep 29
+sleep_until_game_second "$(awk -v at="$paused_at" 'BEGIN { print at + 290 }')"
 screenshot paused_last
 game_running || fail "the game ended while paused"
 lost && fail "the sun set during the pause"
@@ -46,7 +45,7 @@ less_than "$(mean_of "$(shot paused_last)")" "$(mean_of "$(shot playing)")" ||
 resumed_at=$(game_seconds)
 xdotool click 1
 paused_for=$(awk -v a="$paused_at" -v b="$resumed_at" 'BEGIN { print b - a }')
-keep_trying 40 lost || fail "no lose picture within 400 game seconds of resuming"
+keep_trying 60 lost || fail "no lose picture within 600 game seconds of resuming"
 played_for=$(awk -v lost="$(stat -c %.6Y "$console")" -v began="$game_began" -v speed="$clock_speed" \
     -v paused="$paused_for" 'BEGIN { print (lost - began) * speed - paused }')
 echo "lost after $played_for game seconds of play, $paused_for paused"
@@ -57,7 +56,7 @@ less_than "$played_for" 280 || fail "the sun set only after $played_for game sec
 # --- The record: the damaged one kept aside, the lost game counted ---------------
 
 record_rewritten() { compgen -G "$records.damaged-*" >/dev/null && test -s "$records"; }
-keep_trying 10 record_rewritten || fail "the lost game left no record"
+keep_trying 30 record_rewritten || fail "the lost game left no record"
 grep -qx 'games played 1' "$records" || fail "the record does not count one game: $(cat "$records")"
 grep -qx 'games won 0' "$records" || fail "the record counts a win for a lost game"
 set_aside=$(ls "$records".damaged-* 2>/dev/null | head -n1)
@@ -73,16 +72,24 @@ loudest() {
 f.seek(start); print(max(map(abs, array.array("h", f.read(end - start))), default=0))' "$@"
 }
 
+# The stretches are told in the output's own length, which grows by 176400
+# bytes a second of sound (44100 samples of two channels of two bytes),
+# however slowly a busy machine writes it.
 audio="$run_folder/audio.raw"
+size_at_least() { [ "$(stat -c %s "$audio")" -ge "$1" ]; }
+sound_passes() { keep_trying $((60 + 10 * $1)) size_at_least $(($(stat -c %s "$audio") + $1 * 176400)); }
 start_game SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$audio" || finish
 enter_game || finish
 game_from=$(stat -c %s "$audio")
-sleep 2
+sound_passes 2 || fail "the game wrote no sound"
 before=$(stat -c %s "$audio")
 xdotool key m
-sleep 1
+# Once the game has answered a later resize it has heard M; then the sound
+# mixed before it is written out.
+sync_with_game
+sound_passes 1
 muted_from=$(stat -c %s "$audio")
-sleep 2
+sound_passes 2
 muted_to=$(stat -c %s "$audio")
 loud=$(loudest "$audio" "$game_from" "$before")
 quiet=$(loudest "$audio" "$muted_from" "$muted_to")
@@ -98,7 +105,7 @@ stop_game
 # root window, which GLUT would take for a manager still there. GLUT looks
 # for it once, as the game starts: it must be up by then.
 openbox >/dev/null 2>&1 &
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' && break
     sleep 0.1
 done
@@ -108,9 +115,9 @@ windowed=$(window_size)
 point_at_game
 xdotool key F11
 screen=$(xdpyinfo | awk '/dimensions:/ { print $2; exit }')
-keep_trying 10 size_is "$screen" || fail "F11 gave a window of $last_seen, not the screen's $screen"
+keep_trying 30 size_is "$screen" || fail "F11 gave a window of $last_seen, not the screen's $screen"
 xdotool key F11
-keep_trying 10 size_is "$windowed" || fail "F11 again gave $last_seen, not the old $windowed"
+keep_trying 30 size_is "$windowed" || fail "F11 again gave $last_seen, not the old $windowed"
 grep -qx 'fullscreen = no' "$run_folder/config/brumalo/settings" ||
     fail "the settings do not say windowed: $(cat "$run_folder/config/brumalo/settings")"
 stop_game

@@ -25,7 +25,7 @@ done
 inotifywait -m -r -e open --format '%w%f' "$data" >"$run_folder/opened.txt" 2>"$run_folder/watch.txt" &
 watcher=$!
 trap 'kill "$watcher" 2>/dev/null; clean_up' EXIT
-for _ in $(seq 50); do
+for _ in $(seq 300); do
     grep -q 'Watches established' "$run_folder/watch.txt" && break
     sleep 0.1
 done
@@ -34,7 +34,7 @@ done
 (cd "$run_folder/elsewhere" && exec env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG SDL_AUDIODRIVER=dummy "$prefix/games/brumalo" \
     >"$run_folder/stdout.txt" 2>"$run_folder/stderr.txt") &
 game_pid=$!
-keep_trying 15 window_found || { fail "the game window never showed"; show_output; finish; }
+keep_trying 60 window_found || { fail "the game window never showed"; show_output; finish; }
 
 # Whether the game has opened each of the given files of the installed data.
 opened_all() {
@@ -47,16 +47,16 @@ opened_all() {
 # the first click; the title screen opens the live game's pictures itself.
 mapfile -t title_files < <(printf '%s\n' "${game_files[@]}" | grep '^\./img/' |
     grep -vE '/(win|lose|instructions)\.jpg$')
-keep_trying 15 opened_all "${title_files[@]}" || fail "the title screen did not open every picture"
+keep_trying 60 opened_all "${title_files[@]}" || fail "the title screen did not open every picture"
 
 # Two clicks: the instructions, then the live game, which loads every sound
 # and starts the music.
 has_line() { grep -qx -- "$1" "$run_folder/stdout.txt"; }
 point_at_game
 xdotool click 1
-keep_trying 10 has_line "Loaded texture ./img/instructions.jpg" || fail "the first click did nothing"
+keep_trying 30 has_line "Loaded texture ./img/instructions.jpg" || fail "the first click did nothing"
 xdotool click 1
-keep_trying 10 has_line "Loaded loop ding" || fail "the second click did not start the game"
+keep_trying 30 has_line "Loaded loop ding" || fail "the second click did not start the game"
 sync_with_game
 
 grep -E "^(Couldn't load texture|ERROR:)" "$run_folder/stdout.txt" >&2 &&

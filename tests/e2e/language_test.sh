@@ -38,10 +38,10 @@ check_title() {
     unset LANGUAGE LC_ALL LC_MESSAGES LANG
     { export "$1"; } 2>/dev/null # the shell itself may lack the locale
     start_game || finish
-    keep_trying 10 shows "$build_dir/$2" "$build_dir/$3" || fail "with $1 the title is not $2"
-    keep_trying 10 grep -q snowflake "$run_folder/stdout.txt"
+    keep_trying 30 shows "$build_dir/$2" "$build_dir/$3" || fail "with $1 the title is not $2"
+    keep_trying 30 grep -q snowflake "$run_folder/stdout.txt"
     [ -n "${reference:-}" ] || { sleep 1; reference=$(cat "$run_folder/stdout.txt"); }
-    keep_trying 10 console_is "$reference" || fail "with $1 the console differs from the first run's"
+    keep_trying 30 console_is "$reference" || fail "with $1 the console differs from the first run's"
     stop_game
 }
 

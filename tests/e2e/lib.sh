@@ -1,7 +1,10 @@
 # Helpers for the end-to-end tests. Each test runs the real game in a scratch
 # run folder, with small flat-coloured pictures it makes itself, under a
 # private virtual display, and drives it with xdotool. Every wait is bounded,
-# so a broken game fails the test instead of hanging it.
+# so a broken game fails the test instead of hanging it, and ends as soon as
+# the game has done what it waits for: the bounds are generous, since a busy
+# machine may take many times as long as a quiet one, and cost nothing when
+# the game is quick.
 set -u
 
 build_dir=${BRUMALO_BUILD_DIR:?the build folder that holds brumalo}
@@ -74,7 +77,7 @@ window_found() {
 }
 
 # Starts the game from the run folder, with the VAR=value words given added
-# to its environment, and waits up to fifteen seconds for its window to show.
+# to its environment, and waits up to a minute for its window to show.
 # The game keeps its record and settings in the run folder, never in the
 # home of whoever runs the tests.
 start_game() {
@@ -83,7 +86,7 @@ start_game() {
     game_pid=$!
     sync_width=800
     game_window=""
-    keep_trying 15 window_found && return 0
+    keep_trying 60 window_found && return 0
     fail "the game window never showed; its output was:"
     show_output
     return 1
@@ -92,7 +95,7 @@ start_game() {
 # Prints the game's first console line. The window can show before a slow
 # game has printed it, so it is waited for.
 first_console_line() {
-    keep_trying 10 printed_something
+    keep_trying 30 printed_something
     head -n1 "$run_folder/stdout.txt"
 }
 
@@ -148,7 +151,7 @@ size_is() {
 
 wait_for_size() {
     require_game
-    keep_trying 10 size_is "$1" && return 0
+    keep_trying 30 size_is "$1" && return 0
     require_game
     fail "the window stayed $last_seen, wanted $1"
     return 1
@@ -190,10 +193,10 @@ colour_is() {
     same_colour "$last_seen" "$3"
 }
 
-# Waits up to ten seconds for a window pixel to show a colour.
+# Waits up to half a minute for a window pixel to show a colour.
 wait_for_colour() {
     require_game
-    keep_trying 10 colour_is "$1" "$2" "$3" && return 0
+    keep_trying 30 colour_is "$1" "$2" "$3" && return 0
     require_game
     fail "$4: pixel ($1, $2) is ($last_seen), wanted ($3)"
     return 1
@@ -203,10 +206,10 @@ not_colour() {
     ! colour_is "$@"
 }
 
-# Waits up to ten seconds for the game to end and checks its exit status.
+# Waits up to half a minute for the game to end and checks its exit status.
 expect_exit_status() {
     local wanted=$1 what=$2 status
-    if ! keep_trying 10 game_ended; then
+    if ! keep_trying 30 game_ended; then
         fail "$what: the game is still running"
         stop_game
         return 1

@@ -10,8 +10,8 @@ drips='drip[0-4]'
 drop_spacing=0.66
 
 # The waits for what the game does are long and end as soon as it happens: a
-# slow game (a busy machine, the sanitizers) advances at most 30 ms of game
-# time a frame, and its clock falls behind the real one.
+# slow game (a busy machine, the sanitizers) steps its drops and icicles at
+# most 30 ms a frame, and they fall behind its clock.
 drips_at_least() {
     [ "$(plays_of "$drips")" -ge "$1" ]
 }
@@ -39,31 +39,44 @@ pressed_at=$(game_seconds)
 read -r icicle_x focus_y < <(focus_of "$branch_x" "$branch_y" "$pressed_at")
 icicle_top=$(awk -v y="$focus_y" 'BEGIN { print y - 10 }')
 xdotool mousedown 1
-hold_began=$(real_now)
-wait_for_play "$drips" 20 "the light held on a branch" || finish
+hold_began=$(game_seconds)
+wait_for_play "$drips" 60 "the light held on a branch" || finish
 
 sleep 1
 screenshot ray_on_branch
-# Three drops down means at least three made: the icicle has grown past 16.
-keep_trying 20 drips_at_least 3 || fail "fewer than three drops dripped with the light on the branch"
-hold_left=$(awk -v began="$hold_began" -v now="$(real_now)" 'BEGIN { left = 4.5 - (now - began); print (left > 0 ? left : 0) }')
-sleep "$hold_left"
+# Three drops down means at least three made: the icicle grows toward 31.
+keep_trying 60 drips_at_least 3 || fail "fewer than three drops dripped with the light on the branch"
+sleep_until_game_second "$(awk -v began="$hold_began" 'BEGIN { print began + 4.5 }')"
 played break && fail "an icicle broke while the light was on the branch"
 
 # Onto the icicle, 18 units below its top: inside it only once it is longer
 # than 16 units (its melting box is 1.25 times its size), past the 11 its
-# first drop gives it, so a later drop must have lengthened it. The aim
-# leaves room for a game slowed by a busy machine, whose icicle grows less
-# in the same time.
+# first drop gives it, so a later drop must have lengthened it. A slow game's
+# icicle is still growing toward that length; the light waits there for it,
+# and follows the sinking sun meanwhile, as a player's hand would.
 target_y=$(awk -v top="$icicle_top" 'BEGIN { print top - 18 }')
-read -r melt_x melt_y < <(pointer_for "$icicle_x" "$target_y" "$(game_seconds)")
-xdotool mousemove --window "$game_window" "$melt_x" "$melt_y"
-hold_ended=$(real_now)
+melt_x=""
+melt_y=""
+aimed_until_broken() {
+    local x y
+    read -r x y < <(pointer_for "$icicle_x" "$target_y" "$(game_seconds)")
+    if [ "$x $y" != "$melt_x $melt_y" ]; then
+        xdotool mousemove --window "$game_window" "$x" "$y"
+        melt_x=$x
+        melt_y=$y
+    fi
+    played break
+}
+aimed_until_broken
+hold_ended=$(game_seconds)
 echo "icicle at x $icicle_x from y $icicle_top; pointer moved to ($melt_x, $melt_y)"
 landed=""
-if wait_for_play break 20 "the light held on the icicle"; then
+if ! keep_trying 120 aimed_until_broken; then
+    game_running || fail "the game ended"
+    fail "the light held on the icicle: no 'break' within 120 s"
+else
     # It falls onto the ice: a splash, or a fish caught under it.
-    if wait_for_play 'plop|ding' 10 "the broken icicle falling"; then
+    if wait_for_play 'plop|ding' 60 "the broken icicle falling"; then
         landed=yes
         [ "$(first_play_line 'plop|ding')" -gt "$(first_play_line break)" ] ||
             fail "the icicle landed before it broke"
@@ -89,7 +102,7 @@ sleep 2.5
 
 # The game goes on after the landing, and still paints the whole scene.
 game_running || fail "the game ended after the icicle landed"
-wait_for_shot after_landing 10 many_colours ||
+wait_for_shot after_landing 30 many_colours ||
     fail "the window shows only ${last_seen:-no} colours after the landing"
 
 finish

@@ -3,7 +3,10 @@
 # virtual display, and drives it with xdotool. The run folder holds only the
 # background music: every effect the game plays then prints the sound bank's
 # ERROR lines, so the console tells the test what happened on the lake.
-# Every wait is bounded, so a broken game fails the test instead of hanging.
+# Every wait is bounded, so a broken game fails the test instead of hanging,
+# and ends as soon as the console or the window shows what it waits for.
+# Where a check needs a span of time, it is told on the game's clock: under
+# libfaketime, the faked one the game reads.
 #
 # The general helpers (failing, waiting, stopping the game, clean-up) come
 # from lib.sh, shared with the title screen tests.
@@ -101,13 +104,13 @@ game_seconds() {
 enter_game() {
     point_at_game
     xdotool click 1
-    if ! keep_trying 10 has_line "Loaded texture ./img/instructions.jpg"; then
+    if ! keep_trying 30 has_line "Loaded texture ./img/instructions.jpg"; then
         fail "the first click did not bring the instructions"
         return 1
     fi
     game_began_earliest=$(real_now)
     xdotool click 1
-    if ! keep_trying 10 has_line "Loaded loop ding"; then
+    if ! keep_trying 30 has_line "Loaded loop ding"; then
         fail "the second click did not start the live game"
         return 1
     fi
@@ -186,6 +189,12 @@ mean_of() { convert "$1" -colorspace Gray -format '%[fx:mean]' info:; }
 many_colours() {
     last_seen=$(colour_count "$1")
     less_than 1000 "$last_seen"
+}
+
+# darker_than REFERENCE PICTURE: the picture is the darker on the whole.
+darker_than() {
+    last_seen=$(mean_of "$2")
+    less_than "$last_seen" "$(mean_of "$1")"
 }
 
 # looks_like REFERENCE LIMIT PICTURE: they differ by less than the limit.

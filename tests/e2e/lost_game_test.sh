@@ -18,12 +18,12 @@ enter_game || finish
 
 # The lake, once the game has drawn it in place of the instructions.
 as_shown "$run_folder/img/instructions.jpg" 800x600 instructions
-wait_for_shot live_start 10 differs_from "$(shot instructions)" 0.3 ||
+wait_for_shot live_start 30 differs_from "$(shot instructions)" 0.3 ||
     fail "the window still shows the instructions (difference $last_seen)"
 
 # Dusk: an orange tint darkening toward black lies over the whole lake.
 sleep_until_game_second 204
-wait_for_shot dusk 3 differs_from "$(shot live_start)" 0.2 ||
+wait_for_shot dusk 5 differs_from "$(shot live_start)" 0.2 ||
     fail "the lake at dusk looks like the lake at the start (difference $last_seen)"
 
 # The loss, watched closely from well before it comes so that the click lands
@@ -76,7 +76,7 @@ fi
 # frame, so the picture is waited for.
 size=$(window_size)
 as_shown "$run_folder/img/lose.jpg" "$size" expected_lose
-if wait_for_shot lost 10 looks_like "$(shot expected_lose)" 0.15; then
+if wait_for_shot lost 30 looks_like "$(shot expected_lose)" 0.15; then
     convert "$(shot live_start)" -resize "${size}!" "$(shot live_start_resized)"
     differs_from "$(shot live_start_resized)" 0.3 "$(shot lost)" ||
         fail "the result screen looks like the live game (difference $last_seen)"

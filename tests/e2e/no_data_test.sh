@@ -8,7 +8,7 @@ mkdir "$run_folder/games" "$run_folder/elsewhere"
 cp "$build_dir/brumalo" "$run_folder/games/"
 cd "$run_folder/elsewhere" || exit 1
 
-timeout 20 "$run_folder/games/brumalo" >stdout.txt 2>stderr.txt
+timeout 60 "$run_folder/games/brumalo" >stdout.txt 2>stderr.txt
 status=$?
 if [ "$status" -eq 0 ] || [ "$status" -ge 124 ]; then
     fail "exit status $status, wanted a plain failure"

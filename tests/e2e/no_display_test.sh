@@ -9,7 +9,7 @@ ulimit -c unlimited 2>/dev/null
 check_refusal() {
     local what=$1 status lines
     shift
-    timeout 20 "$@" ./brumalo >stdout.txt 2>stderr.txt
+    timeout 60 "$@" ./brumalo >stdout.txt 2>stderr.txt
     status=$?
     lines=$(grep -c . stderr.txt)
     if [ "$status" -eq 0 ] || [ "$status" -ge 124 ]; then

@@ -9,7 +9,7 @@ need_display "$@"
 ratpoison >/dev/null 2>&1 &
 window_manager=$!
 trap 'kill $window_manager 2>/dev/null; clean_up' EXIT
-for _ in $(seq 50); do
+for _ in $(seq 300); do
     timeout 2 ratpoison -c version >/dev/null 2>&1 && break
     sleep 0.1
 done
@@ -27,7 +27,7 @@ settled_size() {
     last_seen=$(window_size)
     [ "$before" = "$last_seen" ]
 }
-keep_trying 10 settled_size || fail "the window never settled at one size (last $last_seen)"
+keep_trying 30 settled_size || fail "the window never settled at one size (last $last_seen)"
 read -r width height < <(echo "$last_seen" | tr x ' ')
 area_height=$((width * 3 / 4))
 top=$(((height - area_height) / 2))
@@ -49,7 +49,7 @@ read -r x y < <(pointer_for -110 182 "$(game_seconds)")
 read -r branch_x branch_y < <(awk -v x="$x" -v y="$y" -v w="$width" -v h="$area_height" -v t="$top" \
     'BEGIN { printf "%d %d\n", w / 2 + (x - 400) * w / 800 + 0.5, t + h / 2 + (y - 300) * h / 600 + 0.5 }')
 xdotool mousemove --window "$game_window" "$branch_x" "$branch_y" mousedown 1
-wait_for_play 'drip[0-4]' 6 "the light held on branch 1 in the letterboxed window"
+wait_for_play 'drip[0-4]' 60 "the light held on branch 1 in the letterboxed window"
 xdotool mouseup 1
 
 finish

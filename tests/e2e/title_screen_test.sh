@@ -42,7 +42,7 @@ grep -qx "Loaded texture ./img/instructions.jpg" "$run_folder/stdout.txt" ||
     fail "the instructions picture was not reported loaded"
 
 xdotool click 1
-keep_trying 10 not_colour 400 300 "$instructions_colour" ||
+keep_trying 30 not_colour 400 300 "$instructions_colour" ||
     fail "the second left click did not leave the instructions"
 require_game
 

@@ -7,7 +7,7 @@ set -u
 fdfile=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fdfile" >/dev/null 2>&1 &
 xvfb=$!
-for _ in $(seq 100); do
+for _ in $(seq 600); do
     [ -s "$fdfile" ] && break
     sleep 0.05
 done
