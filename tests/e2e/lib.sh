@@ -160,11 +160,13 @@ wait_for_size() {
 # Makes sure the game has handled every input sent so far. X hands a client
 # its events in order, so once the game has answered a resize sent after the
 # input, it has seen the input too. The game keeps the window at 4:3, so the
-# height it settles at tells that it answered.
+# height it settles at tells that it answered. The resize leaves it a little
+# short of that, so that a pointer over the window stays over it: one that
+# left would pause a live game.
 sync_with_game() {
     sync_width=$((sync_width == 800 ? 808 : 800))
     require_game
-    xdotool windowsize "$game_window" "$sync_width" 100
+    xdotool windowsize "$game_window" "$sync_width" $((sync_width * 3 / 4 - 10))
     wait_for_size "${sync_width}x$((sync_width * 3 / 4))"
 }
 
