@@ -19,10 +19,11 @@ problems="$run_folder/problems.txt"
 coproc BROWSER { exec /usr/bin/python3 "$(dirname "$0")/web_browser.py" "$site" "$run_folder/console.txt" "$problems" 2>"$run_folder/driver.txt"; }
 game_pid=$BROWSER_PID
 
-# Sends a command (none: reads the greeting), its answer left in reply.
+# Sends a command (none: reads the greeting), its answer left in reply: for
+# at most five minutes, as opening a page on a busy machine may take a few.
 browser() {
     [ $# -eq 0 ] || echo "$*" >&"${BROWSER[1]}"
-    read -r -t 90 reply <&"${BROWSER[0]}" || reply="error: no answer $(cat "$run_folder/driver.txt")"
+    read -r -t 300 reply <&"${BROWSER[0]}" || reply="error: no answer $(cat "$run_folder/driver.txt")"
     [[ $reply == ok* ]]
 }
 must() { browser "$@" || { fail "'$*': $reply" && finish; }; }
