@@ -104,7 +104,9 @@ echo "loudest sample $loud before M, $quiet after"
 # The music opens softly; silence is nothing at all.
 less_than 100 "$loud" || fail "the music was not heard before M (loudest $loud)"
 [ "$quiet" = 0 ] || fail "M left sound in the output (loudest $quiet)"
-grep -qx 'mute = yes' "$run_folder/config/brumalo/settings" || fail "the settings do not keep the mute"
+# The settings are written a second after the last change.
+settings_say() { grep -qx "$1" "$run_folder/config/brumalo/settings" 2>/dev/null; }
+keep_trying 30 settings_say 'mute = yes' || fail "the settings do not keep the mute"
 stop_game
 
 # --- F11: fullscreen and back, under a window manager ----------------------------
@@ -125,7 +127,7 @@ screen=$(xdpyinfo | awk '/dimensions:/ { print $2; exit }')
 keep_trying 30 size_is "$screen" || fail "F11 gave a window of $last_seen, not the screen's $screen"
 xdotool key F11
 keep_trying 30 size_is "$windowed" || fail "F11 again gave $last_seen, not the old $windowed"
-grep -qx 'fullscreen = no' "$run_folder/config/brumalo/settings" ||
+keep_trying 30 settings_say 'fullscreen = no' ||
     fail "the settings do not say windowed: $(cat "$run_folder/config/brumalo/settings")"
 stop_game
 

@@ -22,7 +22,7 @@ start_browser() {
 # Sends a command (none: reads the greeting), its answer left in reply.
 browser() {
     [ $# -eq 0 ] || echo "$*" >&"${BROWSER[1]}"
-    read -r -t 90 reply <&"${BROWSER[0]}" || reply="error: no answer $(cat "$run_folder/driver.txt")"
+    read -r -t 300 reply <&"${BROWSER[0]}" || reply="error: no answer $(cat "$run_folder/driver.txt")"
     [[ $reply == ok* ]]
 }
 must() { browser "$@" || { fail "'$*': $reply" && finish; }; }

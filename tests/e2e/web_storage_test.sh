@@ -11,8 +11,8 @@ saved() { says "!(Module.savesInFlight > 0)" True; }
 # stored_says FOLDER FILE TEXT: once the page's copies are done, as the
 # site's storage holds the file, not as the page has it in memory.
 stored_says() { saved && browser kept "/home/web_user/$1" "$2" && [[ $reply == *"$3"* ]]; }
-records_say() { keep_trying 10 stored_says .local/share brumalo/records "$1"; }
-settings_say() { keep_trying 10 stored_says .config brumalo/settings "$1"; }
+records_say() { keep_trying 30 stored_says .local/share brumalo/records "$1"; }
+settings_say() { keep_trying 30 stored_says .config brumalo/settings "$1"; }
 
 start_browser
 must tab 1 && must fast && new_page open || fail "no title in the first tab"
@@ -22,19 +22,19 @@ must tab 2 && must fast && new_page open || fail "no title in the second tab"
 # page's panel, and Pause is pressed: neither the game nor its music may
 # start again (given the seconds the Pause key's check takes to come round).
 enter_game
-must key ESCAPE && keep_trying 10 page_shows ended || fail "Esc did not end the game"
+must key ESCAPE && keep_trying 30 page_shows ended || fail "Esc did not end the game"
 must move 20 20 && must move 400 300 && must key PAUSE
 keep_trying 3 says "GLUT.idleFunc !== 0 || !!(SDL.music.audio && !SDL.music.audio.paused)" True &&
     fail "the ended game started again after the pointer left and Pause"
 
 # Held keys act once: P pauses (four presses would not), M mutes.
 new_page again && enter_game
-must hold p 3 && keep_trying 5 paused || fail "a held P did not leave the game paused"
-must key p && keep_trying 5 running || fail "P did not resume"
+must hold p 3 && keep_trying 30 paused || fail "a held P did not leave the game paused"
+must key p && keep_trying 30 running || fail "P did not resume"
 must hold m 3 && settings_say "mute = yes" || fail "a held M did not mute once: $reply"
 # The window losing the keyboard pauses the game.
-must ask "window.dispatchEvent(new Event('blur'))" && keep_trying 5 paused || fail "blur did not pause"
-must key p && keep_trying 5 running || fail "P did not resume after blur"
+must ask "window.dispatchEvent(new Event('blur'))" && keep_trying 30 paused || fail "blur did not pause"
+must key p && keep_trying 30 running || fail "P did not resume after blur"
 
 # The wall clock set back an hour: the game still ends at sunset, which at
 # ten times the speed is 24 s away.
@@ -42,7 +42,7 @@ after_line 120 'Loaded texture ./img/lose.jpg' must ask \
     "(() => { const wallClock = Date.now; Date.now = () => wallClock() - 3600000; return 1; })()" ||
     fail "the game did not end at sunset after the clock went back"
 records_say "games played 1|games won 0|best winning time none|" || fail "the lost game is not kept: $reply"
-keep_trying 20 eval 'click && page_shows ended' || fail "the result screen's click did not end the game"
+keep_trying 60 eval 'click && page_shows ended' || fail "the result screen's click did not end the game"
 
 # The first tab loaded the record before that game was kept. Its M, twice
 # (muting, then not), saves only its settings, and its game is merged into
@@ -55,10 +55,10 @@ records_say "games played 2|games won 0|best winning time none|" || fail "the tw
 # A kept fullscreen, then F11 as the page's first press: full screen, and
 # kept (with the M that follows, written together with it a second later).
 fullscreen() { says "document.fullscreenElement !== null" True; }
-keep_trying 20 eval 'click && page_shows ended' && new_page again && must key F11 &&
-    keep_trying 5 fullscreen && settings_say "fullscreen = yes|mute = no" ||
+keep_trying 60 eval 'click && page_shows ended' && new_page again && must key F11 &&
+    keep_trying 30 fullscreen && settings_say "fullscreen = yes|mute = no" ||
     fail "F11 did not fill the screen, or it was not kept: $reply"
-new_page open && ! fullscreen && must key F11 && keep_trying 5 fullscreen && must key m &&
+new_page open && ! fullscreen && must key F11 && keep_trying 30 fullscreen && must key m &&
     settings_say "fullscreen = yes|mute = yes" ||
     fail "with fullscreen kept, the first F11 did not fill the screen and keep it: $reply"
 
