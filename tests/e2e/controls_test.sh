@@ -1,7 +1,8 @@
 # The player's controls and memory, played through the real game: a pause
 # that stops the sun for as long as it lasts, the record a lost game leaves
 # (a damaged one set aside first), F11 to fullscreen and back under a window
-# manager, and M silencing the sound on SDL's disk driver.
+# manager, M silencing the sound on SDL's disk driver, held keys acting once,
+# and another window taking the keyboard pausing the game.
 source "$(dirname "$0")/live_lib.sh"
 need_display "$@"
 
@@ -129,6 +130,70 @@ xdotool key F11
 keep_trying 30 size_is "$windowed" || fail "F11 again gave $last_seen, not the old $windowed"
 keep_trying 30 settings_say 'fullscreen = no' ||
     fail "the settings do not say windowed: $(cat "$run_folder/config/brumalo/settings")"
+stop_game
+
+
+# --- Held keys act once; another window taking the keyboard pauses ---------------
+# Still under the window manager: it gives the keyboard to another window as
+# a desktop does on Alt+Tab, the pointer left over the game.
+settings_folder="$run_folder/config/brumalo"
+mkdir -p "$settings_folder"
+rm -f "$settings_folder/settings"
+inotifywait -m -q -e moved_to --format %f "$settings_folder" >"$run_folder/writes.txt" 2>/dev/null &
+watcher=$!
+start_live_game || finish
+enter_game || finish
+sleep_until_game_second 2
+screenshot playing
+
+# A held key repeats (some 20 presses a second here): M held writes the
+# settings once, a second after it was pressed.
+xdotool keydown m && sleep 1.5 && xdotool keyup m
+settings_written() { grep -qx settings "$run_folder/writes.txt"; }
+keep_trying 30 settings_written || fail "M held never wrote the settings"
+sleep 1.5
+writes=$(grep -cx settings "$run_folder/writes.txt")
+[ "$writes" = 1 ] || fail "M held wrote the settings $writes times"
+grep -qx 'mute = yes' "$settings_folder/settings" || fail "M held did not mute: $(cat "$settings_folder/settings")"
+kill "$watcher" 2>/dev/null
+
+# P held pauses once: the scene stays dimmed and still for the whole hold.
+xdotool keydown p
+sleep 0.5
+screenshot held_first
+sleep 1
+screenshot held_last
+xdotool keyup p
+less_than "$(mean_of "$(shot held_last)")" "$(mean_of "$(shot playing)")" ||
+    fail "P held did not leave the game paused"
+looks_like "$(shot held_first)" 0.001 "$(shot held_last)" ||
+    fail "the game moved while P was held (difference $last_seen)"
+xdotool key p
+wait_for_shot resumed 30 differs_from "$(shot held_last)" 0.01 || fail "P did not resume the game"
+
+# Another window takes the keyboard: the game pauses. Back at the game, a
+# click plays on, and the game does not pause again for a loss it already
+# paused for, nor for one while it was paused by P.
+xmessage -name other -geometry +1000+800 'another window' >/dev/null 2>&1 &
+other_pid=$!
+other_window() { other=$(xdotool search --onlyvisible --name '^other$' 2>/dev/null | head -n1); [ -n "$other" ]; }
+keep_trying 30 other_window || fail "no other window to focus"
+dimmed() { less_than "$(mean_of "$1")" "$(mean_of "$(shot playing)")"; }
+bright() { ! dimmed "$1"; }
+for paused_first in no yes; do
+    [ "$paused_first" = no ] || { xdotool key p && wait_for_shot paused_by_p 30 dimmed; }
+    xdotool windowactivate "$other" 2>/dev/null || xdotool windowfocus "$other"
+    wait_for_shot "away_$paused_first" 30 dimmed ||
+        fail "the game was not paused with another window holding the keyboard (paused first: $paused_first)"
+    xdotool windowactivate "$game_window" 2>/dev/null
+    point_at_game
+    xdotool click 1
+    wait_for_shot "back_$paused_first" 30 bright || fail "the click did not resume the game"
+    sleep 1
+    shot_passes "later_$paused_first" bright ||
+        fail "the game paused again after it resumed (paused first: $paused_first)"
+done
+kill "$other_pid" 2>/dev/null
 stop_game
 
 finish

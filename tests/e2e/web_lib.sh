@@ -1,12 +1,13 @@
 # Helpers for the browser tests: the site in BRUMALO_WEB_SITE (build-web/site)
 # served to headless Chromium, which web_browser.py drives a command at a
-# time. The general helpers (failing, waiting) come from lib.sh.
+# time. The general helpers (failing, waiting, screenshots) come from
+# live_lib.sh and lib.sh.
 web_site=${BRUMALO_WEB_SITE:-}
 if [ ! -f "$web_site/index.html" ]; then
     echo "skipped: no web build (BRUMALO_WEB_SITE names no folder with an index.html)"
     exit 0
 fi
-source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/live_lib.sh"
 run_folder=$(mktemp -d "${TMPDIR:-/tmp}/brumalo-web.XXXXXX")
 console="$run_folder/console.txt"
 
@@ -19,7 +20,8 @@ start_browser() {
     must
 }
 
-# Sends a command (none: reads the greeting), its answer left in reply.
+# Sends a command (none: reads the greeting), its answer left in reply: for
+# at most five minutes, as opening a page on a busy machine may take a few.
 browser() {
     [ $# -eq 0 ] || echo "$*" >&"${BROWSER[1]}"
     read -r -t 300 reply <&"${BROWSER[0]}" || reply="error: no answer $(cat "$run_folder/driver.txt")"
@@ -39,6 +41,13 @@ after_line() {
     before=$(lines_of "$pattern")
     "$@" && keep_trying "$seconds" more_lines "$pattern" "$before"
 }
+
+# stored_says FOLDER FILE TEXT: once the page's copies are done, as the
+# site's storage holds the file, not as the page has it in memory.
+saved() { says "!(Module.savesInFlight > 0)" True; }
+stored_says() { saved && browser kept "/home/web_user/$1" "$2" && [[ $reply == *"$3"* ]]; }
+records_say() { keep_trying 30 stored_says .local/share brumalo/records "$1"; }
+settings_say() { keep_trying 30 stored_says .config brumalo/settings "$1"; }
 
 click() { must down 400 300 && must up; }
 new_page() { after_line 60 'Loaded texture ./img/splash.jpg' must "$@"; }

@@ -7,12 +7,6 @@ source "$(dirname "$0")/web_lib.sh"
 # The game's idle passes stop while it is held (paused, or ended).
 paused() { says "GLUT.idleFunc === 0" True; }
 running() { says "GLUT.idleFunc !== 0" True; }
-saved() { says "!(Module.savesInFlight > 0)" True; }
-# stored_says FOLDER FILE TEXT: once the page's copies are done, as the
-# site's storage holds the file, not as the page has it in memory.
-stored_says() { saved && browser kept "/home/web_user/$1" "$2" && [[ $reply == *"$3"* ]]; }
-records_say() { keep_trying 30 stored_says .local/share brumalo/records "$1"; }
-settings_say() { keep_trying 30 stored_says .config brumalo/settings "$1"; }
 
 start_browser
 must tab 1 && must fast && new_page open || fail "no title in the first tab"

@@ -5,28 +5,8 @@
 # What the game does is waited for on its own clock, which the page reports, and on the canvas,
 # never for a set time: a browser on a busy machine draws few frames, and the icicle grows only
 # as frames come. Each wait still gives up after a generous bound.
-site=${BRUMALO_WEB_SITE:-}
-if [ ! -f "$site/index.html" ]; then
-    echo "skipped: no web build (BRUMALO_WEB_SITE names no folder with an index.html)"
-    exit 0
-fi
-source "$(dirname "$0")/live_lib.sh"
-run_folder=$(mktemp -d "${TMPDIR:-/tmp}/brumalo-web.XXXXXX")
-problems="$run_folder/problems.txt"
+source "$(dirname "$0")/web_lib.sh"
 
-# The driver's process stands for the game's in lib.sh: every wait gives up
-# once the browser has gone.
-coproc BROWSER { exec /usr/bin/python3 "$(dirname "$0")/web_browser.py" "$site" "$run_folder/console.txt" "$problems" 2>"$run_folder/driver.txt"; }
-game_pid=$BROWSER_PID
-
-# Sends a command (none: reads the greeting), its answer left in reply: for
-# at most five minutes, as opening a page on a busy machine may take a few.
-browser() {
-    [ $# -eq 0 ] || echo "$*" >&"${BROWSER[1]}"
-    read -r -t 300 reply <&"${BROWSER[0]}" || reply="error: no answer $(cat "$run_folder/driver.txt")"
-    [[ $reply == ok* ]]
-}
-must() { browser "$@" || { fail "'$*': $reply" && finish; }; }
 # The canvas's screenshot in place of the window's: the median of three, in
 # which the falling snowflakes, never twice in one place, leave no trace. The
 # game draws on between them, unless it is paused and stands still.
@@ -37,7 +17,6 @@ screenshot() {
     convert "$run_folder"/[123].png -evaluate-sequence median "$(shot "$1")" &&
         { [ -z "$shots_folder" ] || { mkdir -p "$shots_folder" && cp "$(shot "$1")" "$shots_folder/"; }; }
 }
-page_shows() { browser shown "$1" && [ "$reply" = "ok yes" ]; }
 
 # The game's clock, in seconds, as its screens read it: it moves only as the game ticks a frame,
 # and stands still while the game is paused.
@@ -115,7 +94,7 @@ grow_an_icicle() {
 
 as_shown "$build_dir/img/splash.jpg" 800x600 expected_title
 as_shown "$build_dir/img/instructions.jpg" 800x600 expected_instructions
-must
+start_browser
 must open
 title_and_instructions down up
 grow_an_icicle mouse
@@ -136,10 +115,10 @@ keep_trying 30 page_shows ended || fail "Ctrl+Q did not end the game"
 
 # The settings come back with the page, once copied; a kept fullscreen waits for the first press.
 fullscreen() { browser ask "document.fullscreenElement !== null" && [ "$reply" = "ok True" ]; }
-saved() { browser ask "!(Module.savesInFlight > 0)" && [ "$reply" = "ok True" ]; }
 kept_says() { browser ask "FS.readFile('/home/web_user/$1', {encoding: 'utf8'})" && [[ $reply == *"$2"* ]]; }
 must again && kept_says .config/brumalo/settings "mute = yes" || fail "M was not kept: $reply"
-must key ALT ENTER && keep_trying 30 fullscreen && keep_trying 30 saved || fail "Alt+Enter did not fill the screen, or was not kept"
+must key ALT ENTER && keep_trying 30 fullscreen && settings_say "fullscreen = yes" ||
+    fail "Alt+Enter did not fill the screen, or was not kept: $reply"
 must open && ! fullscreen && must down 400 300 && must up && keep_trying 30 fullscreen ||
     fail "the kept fullscreen did not come with the first click"
 
@@ -150,7 +129,4 @@ must fast && must open && click_ends_game
 keep_trying_game 400 click_ends_game || fail "no end at sunset, or the result screen's click did nothing"
 must open && kept_says .local/share/brumalo/records "games played 1|games won 0|" || fail "the lost game is not in the record: $reply"
 
-must poll
-[ -s "$problems" ] && fail "the browser logged errors: $(cat "$problems")"
-grep -E '^ERROR\b' "$run_folder/console.txt" >&2 && fail "the game complained on the console"
-finish
+finish_browser
