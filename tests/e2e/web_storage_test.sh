@@ -1,7 +1,9 @@
 # The site in BRUMALO_WEB_SITE (build-web/site) in two tabs of headless
 # Chromium at ten times the speed: an ended game stays ended; held keys act
 # once; blur pauses; the wall clock set back changes nothing; both tabs' games
-# are kept in the record; a kept fullscreen comes with a first F11.
+# are kept in the record; a kept fullscreen comes with a first F11. Last, the
+# site as an app: installable, and played from its worker's cache with the
+# server gone.
 source "$(dirname "$0")/web_lib.sh"
 
 # The game's idle passes stop while it is held (paused, or ended).
@@ -55,5 +57,15 @@ keep_trying 60 eval 'click && page_shows ended' && new_page again && must key F1
 new_page open && ! fullscreen && must key F11 && keep_trying 30 fullscreen && must key m &&
     settings_say "fullscreen = yes|mute = yes" ||
     fail "with fullscreen kept, the first F11 did not fill the screen and keep it: $reply"
+
+# Chromium finds the site installable; its worker keeps it, and with the
+# server gone the next visit shows the title and plays.
+worker_serves() { browser await "navigator.serviceWorker.ready.then(() => !!navigator.serviceWorker.controller)" &&
+    [ "$reply" = "ok True" ]; }
+must installable && [ "$reply" = "ok yes" ] || fail "Chromium does not find the page installable: $reply"
+keep_trying 60 worker_serves || fail "no service worker serves the page: $reply"
+must serve off
+new_page revisit || fail "no title on a visit without a network"
+enter_game
 
 finish_browser

@@ -172,9 +172,6 @@ TEST_F(Frame, PressesOfMWriteTheSettingsOnceAfterwardsAndBeforeTheGameEnds) {
     std::ifstream rewritten(settings);
     EXPECT_NE(std::string(std::istreambuf_iterator<char>(rewritten), {}).find("mute = no"),
               std::string::npos);
-    onKeyboard('m', 0, 0);
-    onKeyboardUp('m', 0, 0);
-    keepPendingSettings();
 }
 
 TEST(FrameClock, MeasuresTheTimeBetweenTicksCappedAt30Milliseconds) {
