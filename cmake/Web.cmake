@@ -42,6 +42,8 @@ set_target_properties(brumalo_synth PROPERTIES IMPORTED_LOCATION ${hostSynth}
 
 add_subdirectory(po)
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/img ${CMAKE_BINARY_DIR}/sounds)
+# A player on a touch screen gets the lettered pictures worded for a finger.
+set(BRUMALO_TOUCH_PICTURES ON)
 add_subdirectory(assets/img)
 add_subdirectory(assets/sounds)
 add_dependencies(brumalo_sounds brumalo_host_tools)
@@ -49,6 +51,7 @@ add_dependencies(brumalo_sounds brumalo_host_tools)
 get_directory_property(builtPictures DIRECTORY assets/img DEFINITION pictureFiles)
 get_directory_property(builtSounds DIRECTORY assets/sounds DEFINITION soundFiles)
 get_directory_property(lettered DIRECTORY assets/img DEFINITION translatedPictures)
+get_directory_property(touchLettered DIRECTORY assets/img DEFINITION touchPictures)
 if(NOT builtPictures OR NOT builtSounds OR NOT lettered)
   message(FATAL_ERROR "No pictures or no sounds for the site: assets/img and assets/sounds "
                       "must list what they make in pictureFiles, translatedPictures and "
@@ -81,11 +84,12 @@ add_custom_target(brumalo_data DEPENDS ${siteDir}/brumalo.data ${dataScript})
 # Makefile build runs only for a target that depends on theirs.
 add_dependencies(brumalo_data pictures brumalo_sounds)
 
-# Each language's lettered pictures, as plain files in site/lang/<language>/img;
-# every language has the same names.
+# Each language's lettered pictures, as plain files in site/lang/<language>/img,
+# and worded for a finger in site/touch/<language>/img; every language has the
+# same names.
 set(letteredCopies)
 set(letteredNames)
-foreach(file ${lettered})
+foreach(file ${lettered} ${touchLettered})
   file(RELATIVE_PATH inBuild ${CMAKE_BINARY_DIR} ${file})
   set(copy ${siteDir}/${inBuild})
   add_custom_command(

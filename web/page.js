@@ -86,6 +86,8 @@ document.getElementById('play-again').textContent = _('Play again');
 // game on the whole screen.
 fullscreenButton.title = _('Full screen');
 fullscreenButton.setAttribute('aria-label', fullscreenButton.title);
+// Shown by page.css on a phone held upright, where the 4:3 lake is small.
+document.getElementById('turn-hint').textContent = _('Turn your phone sideways for a larger lake.');
 
 // --- Panels -------------------------------------------------------------------
 
@@ -104,16 +106,21 @@ function showProblem(text) {
 
 // --- The canvas at 4:3 --------------------------------------------------------
 
-// The largest 4:3 box in the stage, in whole CSS pixels so that the picture
-// is not smeared across pixel edges; the stage's black shows beside it.
+// The largest 4:3 box in the stage within its safe area (clear of a phone's
+// notch and rounded corners, which page.css gives the stage as padding), in
+// whole CSS pixels so that the picture is not smeared across pixel edges;
+// the stage's black shows beside it.
 function fitCanvas() {
-    const width =
-        Math.max(4, Math.floor(Math.min(stage.clientWidth, (stage.clientHeight * 4) / 3)));
+    const style = getComputedStyle(stage);
+    const inset = (side) => parseFloat(style['padding' + side]) || 0;
+    const areaWidth = stage.clientWidth - inset('Left') - inset('Right');
+    const areaHeight = stage.clientHeight - inset('Top') - inset('Bottom');
+    const width = Math.max(4, Math.floor(Math.min(areaWidth, (areaHeight * 4) / 3)));
     const height = Math.floor((width * 3) / 4);
     screenBox.style.width = width + 'px';
     screenBox.style.height = height + 'px';
-    screenBox.style.left = Math.floor((stage.clientWidth - width) / 2) + 'px';
-    screenBox.style.top = Math.floor((stage.clientHeight - height) / 2) + 'px';
+    screenBox.style.left = Math.floor(inset('Left') + (areaWidth - width) / 2) + 'px';
+    screenBox.style.top = Math.floor(inset('Top') + (areaHeight - height) / 2) + 'px';
     if (!gameStarted || gameOver) {
         return;
     }
@@ -197,7 +204,8 @@ if (document.fullscreenEnabled || document.webkitFullscreenEnabled) {
 // --- Touch as the mouse -------------------------------------------------------
 
 // The game knows a mouse: a finger down is the left button pressed where it
-// touches (the glass first moved there, since only motion moves the glass), a
+// touches, or just above (the glass first moved there, since only motion
+// moves the glass), a
 // moving finger drags the glass, lifting the finger releases the button. The
 // mouse events go to the canvas, where emscripten's GLUT listens for them.
 // Only the first finger down steers; other fingers are ignored until it
@@ -205,15 +213,27 @@ if (document.fullscreenEnabled || document.webkitFullscreenEnabled) {
 // sending mouse events of its own for the same touch.
 let steeringFinger = null;
 
+// The glass sits above the finger, so that the finger covers neither the
+// lens nor the focus: 64 CSS pixels, less near the canvas's top edge, where
+// the lift shrinks to nothing so that the glass still reaches every point
+// and never jumps.
+const fingerLift = 64;
+
+function liftAboveFinger(touch) {
+    const fromTop = touch.clientY - canvas.getBoundingClientRect().top;
+    return Math.min(fingerLift, Math.max(0, fromTop / 2));
+}
+
 function sendMouse(type, touch, buttons) {
+    const lift = liftAboveFinger(touch);
     canvas.dispatchEvent(new MouseEvent(type, {
         bubbles : true,
         cancelable : true,
         view : window,
         clientX : touch.clientX,
-        clientY : touch.clientY,
+        clientY : touch.clientY - lift,
         screenX : touch.screenX,
-        screenY : touch.screenY,
+        screenY : touch.screenY - lift,
         button : 0,
         buttons : buttons,
     }));
@@ -271,6 +291,7 @@ function gameEnded() {
         return;
     }
     gameOver = true;
+    document.getElementById('not-kept').hidden = true;
     if (Module.haltGame) {
         Module.haltGame();
     }
@@ -292,6 +313,17 @@ function reloadWhenSaved() {
 
 document.getElementById('play-again').addEventListener('click', reloadWhenSaved);
 
+// --- A browser that keeps nothing ---------------------------------------------
+
+// Told by cmake/web/start.js, once the result screen shows a game that the
+// browser's storage refused: a line along the screen's foot says so.
+function recordNotKept() {
+    const note = document.getElementById('not-kept');
+    note.textContent = _('This browser keeps nothing for Brumalo: this game and your best ' +
+                         'times are not saved.');
+    note.hidden = gameOver;
+}
+
 // --- Kept for the next visit --------------------------------------------------
 
 // The build's service worker keeps the site, so that a second visit starts
@@ -303,11 +335,14 @@ function keepForNextVisit() {
         return;
     }
     navigator.serviceWorker.addEventListener('controllerchange', () => {
-        if (!(Module.brumaloLanguages || []).includes(language)) {
+        // The game's folder of them (src/platform/web/main.cpp), for its
+        // language and for a mouse or a finger; none for English by mouse.
+        const folder = Module.brumaloPictureFolder;
+        if (!folder) {
             return;
         }
         for (const name of Module.brumaloLetteredPictures || []) {
-            fetch('lang/' + language + '/img/' + name).catch(() => {});
+            fetch(folder + '/img/' + name).catch(() => {});
         }
     }, { once: true });
     // Each visit asks at once whether the build has changed, so that a new
@@ -315,6 +350,30 @@ function keepForNextVisit() {
     navigator.serviceWorker.register('service-worker.js')
         .then((registration) => registration.update())
         .catch((error) => console.warn('Brumalo cannot be kept for playing offline: ' + error));
+}
+
+// A new build that waits for the old one's pages to close (cmake/web/
+// service-worker.js) takes over at once when this is the site's only page,
+// before any of the old build's game has run: true once it has, and the page
+// must reload from it.
+function newBuildTookOver() {
+    if (!('serviceWorker' in navigator) || !navigator.serviceWorker.controller) {
+        return Promise.resolve(false);
+    }
+    return navigator.serviceWorker.getRegistration().then((registration) => {
+        const waiting = registration && registration.waiting;
+        if (!waiting) {
+            return false;
+        }
+        return new Promise((resolve) => {
+            const worker = navigator.serviceWorker;
+            worker.addEventListener('controllerchange', () => resolve(true), { once: true });
+            worker.addEventListener('message', (event) => event.data === 'stay' && resolve(false));
+            waiting.postMessage('take-over');
+            // A worker that never answers leaves this page to the build it has.
+            setTimeout(() => resolve(false), 3000);
+        });
+    }).catch(() => false);
 }
 
 // --- Starting the game --------------------------------------------------------
@@ -380,6 +439,7 @@ Module.postRun = [ function() {
 Module.fitCanvas = fitCanvas;
 Module.onGameEnded = gameEnded;
 Module.onExit = gameEnded;
+Module.onRecordNotKept = recordNotKept;
 Module.toggleFullscreen = toggleFullscreen;
 
 Module.onAbort = function(what) {
@@ -409,12 +469,18 @@ if (missing) {
                           missing));
     return;
 }
-const game = document.createElement('script');
-game.src = 'brumalo.js';
-game.async = true;
-game.addEventListener('error', () => showProblem(_('The game could not be downloaded ' +
-                                                   '(brumalo.js). Reloading the page tries ' +
-                                                   'again.')));
-document.body.appendChild(game);
-keepForNextVisit();
+newBuildTookOver().then((tookOver) => {
+    if (tookOver) {
+        location.reload();
+        return;
+    }
+    const game = document.createElement('script');
+    game.src = 'brumalo.js';
+    game.async = true;
+    game.addEventListener('error', () => showProblem(_('The game could not be downloaded ' +
+                                                       '(brumalo.js). Reloading the page ' +
+                                                       'tries again.')));
+    document.body.appendChild(game);
+    keepForNextVisit();
+});
 })();

@@ -21,7 +21,20 @@ self.addEventListener('install', (event) => {
 });
 
 // A new build takes over only once no page of the old one is open (a worker
-// waits by itself until then), and its old caches go with it.
+// waits by itself until then), and its old caches go with it. A page that
+// finds this build waiting asks it to take over before the page starts its
+// game (web/page.js), and then reloads from it: it does so only when that
+// page is the site's one page open, since any other would go on running the
+// old build and fetch the new one's files.
+self.addEventListener('message', (event) => {
+    if (event.data !== 'take-over') {
+        return;
+    }
+    event.waitUntil(self.clients.matchAll({ type: 'window', includeUncontrolled: true })
+        .then((pages) => (pages.length === 1 ? self.skipWaiting()
+                                             : event.source.postMessage('stay'))));
+});
+
 self.addEventListener('activate', (event) => {
     event.waitUntil(caches.keys()
         .then((names) => Promise.all(names

@@ -33,9 +33,13 @@ def main():
         with open(os.path.join(site, path), "rb") as f:
             digest.update(hashlib.sha256(f.read()).digest())
     # The page itself is asked for as the site's folder, "./", as well. Each
-    # language's lettered pictures are kept only by the players who ask.
-    shared = ["./"] + [path for path in files if not path.startswith("lang/")]
-    lettered = [path for path in files if path.startswith("lang/")]
+    # language's lettered pictures, for the mouse or a finger, are kept only
+    # by the players who ask.
+    def is_lettered(path):
+        return path.startswith(("lang/", "touch/"))
+
+    shared = ["./"] + [path for path in files if not is_lettered(path)]
+    lettered = [path for path in files if is_lettered(path)]
     with open(template, encoding="utf-8") as f:
         text = f.read()
     text = (text.replace("@VERSION@", digest.hexdigest()[:16])

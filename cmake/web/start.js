@@ -19,10 +19,8 @@ Module['preRun'].push(function () {
     }
     addRunDependency('brumalo-player-files');
     FS.syncfs(true, function (error) {
-        // A browser that keeps nothing (a private window may refuse
-        // IndexedDB) still plays, its record lasting as long as the page.
         if (error) {
-            err('Brumalo cannot read its record and settings kept in the browser: ' + error);
+            Module['brumaloPlayerFiles'].refused(error);
         }
         removeRunDependency('brumalo-player-files');
     });
@@ -54,6 +52,20 @@ Module['brumaloPlayerFiles'] = (function () {
     // returns: asking for the lock again there would wait for ever.
     let changedByWork = null;
     let toldNoLocks = false;
+    // A browser that keeps nothing for the site (a private window, a
+    // portal's frame without storage) or whose storage is full still plays,
+    // its record lasting as long as the page: the player hears of it once on
+    // the console, and on the result screen of a game that was not kept.
+    let storageRefused = false;
+    let toldNotKept = false;
+
+    function notKept(error) {
+        if (!toldNotKept) {
+            toldNotKept = true;
+            console.warn('Brumalo cannot keep its record and settings in this browser; ' +
+                         'they last until the page closes: ' + error);
+        }
+    }
 
     function keptFolderOf(path) {
         for (const variable in brumaloKeptFolders) {
@@ -201,20 +213,38 @@ Module['brumaloPlayerFiles'] = (function () {
     }
 
     // One task after another, each under the lock; the page counts those not
-    // yet done, so that "Play again" waits for them (web/page.js).
-    function enqueue(task) {
+    // yet done, so that "Play again" waits for them (web/page.js). A task
+    // that fails is told whether it did.
+    function enqueue(task, failed) {
         Module['savesInFlight'] = (Module['savesInFlight'] || 0) + 1;
         queue = queue.then(function () {
             return underLock(task);
         }).catch(function (error) {
-            err('Brumalo could not keep the record and settings in the browser: ' + error);
+            notKept(error);
+            if (failed) {
+                failed();
+            }
         }).finally(function () {
             Module['savesInFlight']--;
         });
     }
 
+    // The game's result is on the screen by the time this runs.
+    function recordNotKept() {
+        if (Module['onRecordNotKept']) {
+            Module['onRecordNotKept']();
+        }
+    }
+
     return {
+        refused: function (error) {
+            storageRefused = true;
+            notKept(error);
+        },
         keep: function (path) {
+            if (storageRefused) {
+                return;
+            }
             const taken = snapshot(path);
             if (changedByWork) {
                 changedByWork.push(...taken);
@@ -225,10 +255,14 @@ Module['brumaloPlayerFiles'] = (function () {
             }
         },
         withFresh: function (work) {
+            if (storageRefused) {
+                queue = queue.then(work).catch(notKept).then(recordNotKept);
+                return;
+            }
             enqueue(function () {
                 return readFresh().catch(function (error) {
                     // The copy in memory, then, is the freshest there is.
-                    err('Brumalo could not read its record afresh from the browser: ' + error);
+                    notKept(error);
                 }).then(function () {
                     changedByWork = [];
                     let thrown = null;
@@ -245,7 +279,7 @@ Module['brumaloPlayerFiles'] = (function () {
                         }
                     });
                 });
-            });
+            }, recordNotKept);
         },
     };
 })();

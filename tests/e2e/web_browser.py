@@ -1,6 +1,6 @@
 # web_browser.py SITE CONSOLE PROBLEMS: serves SITE to headless Chromium, does web_test.sh's
 # commands (points on the canvas), answers "ok" or "error ...", logs to the two files.
-import functools, http.server, os, re, signal, sys, threading, time
+import functools, http.server, os, re, shutil, signal, subprocess, sys, tempfile, threading, time
 
 from selenium import webdriver
 from selenium.webdriver import ActionChains, Keys
@@ -18,6 +18,11 @@ FAST_CLOCKS = """
     const realNow = Date.now, start = realNow(); Date.now = () => start + (realNow() - start) * 10;
     const realPerformanceNow = performance.now.bind(performance), origin = realPerformanceNow();
     performance.now = () => origin + (realPerformanceNow() - origin) * 10;"""
+
+REFUSED_STORAGE = "IDBFactory.prototype.open = () => { throw new DOMException('refused', 'SecurityError'); };"
+
+# Another origin's page that frames the site, from a sub-folder, as a game portal does.
+PORTAL = '<!doctype html><title>Portal</title><link rel="icon" href="data:,"><iframe id="game" src="%s" width="800" height="600" style="border: 0" %s></iframe>'
 
 Quiet = type("Quiet", (http.server.SimpleHTTPRequestHandler,), {"log_message": lambda *_: None})
 
@@ -81,7 +86,8 @@ class Browser:
 
     def on_page(self, x, y):
         box = self.driver.find_element("id", "canvas").rect
-        return int(box["x"] + x), int(box["y"] + y)
+        frame = getattr(self, "frame", {"x": 0, "y": 0})  # a pointer moves on the whole page
+        return int(frame["x"] + box["x"] + x), int(frame["y"] + box["y"] + y)
 
     def pointer(self, action, x=None, y=None):
         actions = ActionBuilder(self.driver, duration=0)  # one event, however far
@@ -96,11 +102,40 @@ class Browser:
         points = [] if kind == "touchEnd" else [{"x": x, "y": y, "id": 1}]
         self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
 
+    def portal(self, allow_fullscreen):
+        root = tempfile.mkdtemp(dir=os.path.dirname(self.console.name))
+        os.makedirs(root + "/games")
+        os.symlink(self.site, root + "/games/brumalo")
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=root))
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        port = server.server_address[1]
+        with open(root + "/portal.html", "w") as page:
+            page.write(PORTAL % ("http://127.0.0.1:%d/games/brumalo/" % port, 'allow="fullscreen"' if allow_fullscreen else ""))
+        self.driver.get("http://localhost:%d/portal.html" % port)
+        frame = self.driver.find_element("id", "game")
+        self.frame = frame.rect
+        self.driver.switch_to.frame(frame)
+
+    # The site copied, one file changed, and its worker written again as the build writes it.
+    def rebuilt(self, folder):
+        shutil.copytree(self.site, folder)
+        with open(folder + "/page.css", "a") as css:
+            css.write("\n:root { --brumalo-build: 2; }\n")
+        top = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+        subprocess.run([sys.executable, top + "/cmake/web/service_worker.py", top + "/cmake/web/service-worker.js", folder],
+                       check=True)
+        return folder
+
     def run(self, command, *words):
         numbers = [float(word) for word in words if re.fullmatch(r"[\d.]+", word)]
         answer = ""
-        if command in ("open", "again"):  # the page, or another game offered on it
-            if command == "open":
+        if command in ("open", "again", "portal"):  # the page, or another game offered on it
+            if command != "again":
+                self.driver.switch_to.default_content()
+                self.frame = {"x": 0, "y": 0}
+            if command == "portal":  # portal allow|deny: the frame's fullscreen
+                self.portal(words[0] == "allow")
+            elif command == "open":
                 self.driver.get(self.url)
             else:
                 self.driver.find_element("id", "play-again").click()
@@ -126,6 +161,15 @@ class Browser:
             answer = " " + str(self.driver.execute_script("return " + " ".join(words))).replace("\n", "|")
         elif command == "fast":  # the game's clock ten times as fast on the pages to come, as faketime's
             self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": FAST_CLOCKS})
+        elif command == "refuse":  # the pages to come find IndexedDB refused, as a private window may
+            self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": REFUSED_STORAGE})
+        elif command == "phone":  # the pages to come on a phone's touch screen, W by H CSS pixels: phone 844 390
+            width, height = map(int, numbers)
+            self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": width, "height": height, "deviceScaleFactor": 3, "mobile": True,
+                "screenOrientation": {"type": "landscapePrimary", "angle": 90} if width > height
+                else {"type": "portraitPrimary", "angle": 0}})
+            self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
         elif command == "size":  # of the page: size 640 480
             self.size(*map(int, numbers))
         elif command == "hide":  # another tab in front, and back after the seconds given
@@ -170,6 +214,9 @@ class Browser:
             self.server.server_close()
             if words[0] == "on":
                 self.serve(port)
+        elif command == "rebuild":  # a new build in the site's place, its page.css changed: served from now on
+            self.site = self.rebuilt(os.path.dirname(os.path.abspath(self.console.name)) + "/site2")
+            self.run("serve", "on")
         elif command == "revisit":  # every tab closed, then the site opened afresh: the next visit
             old_tabs = self.driver.window_handles
             self.driver.switch_to.new_window("tab")

@@ -2,8 +2,9 @@
 # Chromium at ten times the speed: an ended game stays ended; held keys act
 # once; blur pauses; the wall clock set back changes nothing; both tabs' games
 # are kept in the record; a kept fullscreen comes with a first F11. Last, the
-# site as an app: installable, and played from its worker's cache with the
-# server gone.
+# site as an app: installable, played from its worker's cache with the server
+# gone, and a new build taken whole; the browser's storage refused; and the
+# site in a portal's frame.
 source "$(dirname "$0")/web_lib.sh"
 
 # The game's idle passes stop while it is held (paused, or ended).
@@ -67,5 +68,30 @@ keep_trying 60 worker_serves || fail "no service worker serves the page: $reply"
 must serve off
 new_page revisit || fail "no title on a visit without a network"
 enter_game
+
+# A new build with one file changed, served in the old one's place: the old
+# build's page finds it, and once it is installed (a busy machine takes a
+# while to copy the site) the next visit is the new build's, whole: the
+# changed file shows, and only the new build's cache is left.
+build_is() { says "getComputedStyle(document.documentElement).getPropertyValue('--brumalo-build').trim() || 1" "$1"; }
+new_build_waits() { browser await "navigator.serviceWorker.getRegistration().then((r) => !!r.waiting)" && [ "$reply" = "ok True" ]; }
+must rebuild && new_page revisit && build_is 1 && keep_trying 180 new_build_waits ||
+    fail "the old build's page did not find and install the new one: $reply"
+new_page revisit && build_is 2 && browser await "caches.keys().then((names) => names.length)" && [ "$reply" = "ok 1" ] ||
+    fail "the next visit did not take the new build whole: $reply"
+
+# With the browser's storage refused, a game still plays to its end, and the
+# result screen says that it is not kept; the console warns once.
+must fast && must refuse && new_page open &&
+    after_line 120 'Loaded texture ./img/lose.jpg' enter_game && keep_trying 30 page_shows not-kept ||
+    fail "with storage refused, no game to its end, or no word that it is not kept"
+[ "$(grep -c 'cannot keep its record' "$console")" = 1 ] || fail "not one warning of the storage refused"
+
+# A portal's page of another origin frames the site from a sub-folder: the
+# fullscreen button shows only where the frame allows it, and a game plays.
+button_hidden() { says "document.getElementById('fullscreen').hidden" "$1"; }
+in_live_game() { click && says "Module._brumaloLiveGameCurrent()" 1; }
+must tab 2 && must portal deny && button_hidden True || fail "the fullscreen button shows in a frame that forbids it"
+must portal allow && button_hidden False && keep_trying 60 in_live_game || fail "no game in a portal's frame"
 
 finish_browser

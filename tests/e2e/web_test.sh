@@ -1,7 +1,7 @@
 # The site in BRUMALO_WEB_SITE (build-web/site) in headless Chromium: title and
 # instructions as the desktop build's pictures, the glass under the pointer,
 # an icicle grown by the light, a hidden tab pausing; Esc, then Ctrl+Q in a game played by finger,
-# end a game and offer another; mute, full screen and a lost game kept; no console errors.
+# end a game and offer another; mute, full screen and a lost game kept; a phone both ways; no console errors.
 # What the game does is waited for on its own clock, which the page reports, and on the canvas,
 # never for a set time: a browser on a busy machine draws few frames, and the icicle grows only
 # as frames come. Each wait still gives up after a generous bound.
@@ -128,5 +128,19 @@ click_ends_game() { must down 400 300 && must up && keep_trying_game 10 page_sho
 must fast && must open && click_ends_game
 keep_trying_game 400 click_ends_game || fail "no end at sunset, or the result screen's click did nothing"
 must open && kept_says .local/share/brumalo/records "games played 1|games won 0|" || fail "the lost game is not in the record: $reply"
+
+# A phone held sideways, then upright: the whole canvas shows, as large as the screen allows, with
+# nothing to scroll; a finger puts the glass 64 CSS pixels above itself, as the game hears it
+# (in the canvas's drawing pixels); upright, a line suggests turning the phone.
+fills="const r = canvas.getBoundingClientRect(), e = document.scrollingElement; return r.left >= 0 && r.top >= 0"
+fills+=" && r.right <= innerWidth + 0.5 && r.bottom <= innerHeight + 0.5 && e.scrollHeight <= innerHeight"
+fills+=" && e.scrollWidth <= innerWidth && Math.max(r.width / innerWidth, r.height / innerHeight) > 0.99"
+canvas_fills() { says "(() => { $fills; })()" True; }
+glass_at() { says "Math.abs(Browser.mouseY * canvas.getBoundingClientRect().height / canvas.height - $1) <= 1" True; }
+hint_shown() { says "getComputedStyle(document.getElementById('turn-hint')).display !== 'none'" "$1"; }
+must phone 844 390 && must open && canvas_fills && hint_shown False || fail "sideways, the canvas does not fill the phone"
+must touch 260 300 && glass_at 236 && must drag 260 100 && glass_at 50 && must lift ||
+    fail "the glass is not above the finger: $reply"
+must phone 390 844 && must open && canvas_fills && hint_shown True || fail "upright, no whole canvas or no hint: $reply"
 
 finish_browser

@@ -2,6 +2,7 @@
 #include "app/language.h"
 #include "platform/data_folder.h"
 #include "platform/heap.h"
+#include "platform/web/touch_screen.h"
 
 #include <emscripten.h>
 
@@ -78,7 +79,7 @@ int main(int, char**) {
     if (!enterDataFolder(nullptr)) {
         return 1;
     }
-    languageFolderToEnter = chosenLanguageFolder();
+    languageFolderToEnter = pictureFolderFor(chosenLanguageFolder());
     if (languageFolderToEnter.empty()) {
         startGame(0);
     } else {
