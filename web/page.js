@@ -144,14 +144,19 @@ new ResizeObserver(fitCanvas).observe(stage);
 // --- Smooth before sharp ------------------------------------------------------
 
 // Where the browser renders slowly (in software, on a weak GPU) it cannot
-// draw every frame of the game at full sharpness, and each late frame shows
+// draw every frame of the game at full sharpness, and frames it misses show
 // as a stutter. So the page watches a running game's frames, two seconds at
-// a time: when more than one in twenty comes late, the canvas is drawn at
-// fewer pixels, a step at a time down to half as many a side, and the page
-// scales it to the same box. It never steps back up within a page, where
-// going back and forth would show more than a softer picture does.
+// a time, against the display's beat (the short gaps between them, one in
+// ten being shorter): when the game shows fewer than nine frames in ten of
+// the beat's, the canvas is drawn at fewer pixels, a step at a time down to
+// half as many a side, and the page scales it to the same box. A renderer
+// that misses only the odd frame, as it does for a page of a single layer,
+// keeps the full sharpness, where a softer picture would show more than
+// those. It never steps back up within a page, where going back and forth
+// would show more than a softer picture does.
 let sharpness = 1;
 let frameTimes = [];
+const framesShownAtLeast = 0.9;
 
 function watchFrames(now) {
     requestAnimationFrame(watchFrames);
@@ -164,10 +169,11 @@ function watchFrames(now) {
         return;
     }
     const gaps = frameTimes.slice(1).map((time, i) => time - frameTimes[i]);
+    const span = frameTimes[frameTimes.length - 1] - frameTimes[0];
     frameTimes = [];
-    const usual = gaps.slice().sort((a, b) => a - b)[gaps.length >> 1];
-    const late = gaps.filter((gap) => gap > usual * 1.5).length;
-    if (late > gaps.length / 20 && sharpness > 0.5) {
+    const beat = gaps.slice().sort((a, b) => a - b)[Math.floor(gaps.length / 10)];
+    const shown = gaps.length / (span / beat);
+    if (shown < framesShownAtLeast && sharpness > 0.5) {
         sharpness = Math.max(0.5, sharpness - 0.15);
         fitCanvas();
     }

@@ -9,6 +9,7 @@
 #include "game/entities/snow_field.h"
 #include "game/entity_list.h"
 #include "gfx/picture_paths.h"
+#include "platform/canvas_copy.h"
 
 #include <GL/freeglut.h>
 
@@ -43,6 +44,9 @@ bool LiveMode::enter(State*) {
     // draws, and the shadows take theirs after it.
     snow = new SnowField;
     sounds.init();
+
+    // A new game's sun starts afresh, and its still layers with it.
+    forgetCanvasCopy();
 
     background.scale = {800, 800, 800};
     retexture(background, pictures::background);

@@ -2,6 +2,7 @@
 
 #include "app/state.h"
 #include "audio/sound_bank.h"
+#include "game/canvas_box.h"
 #include "gfx/sprite.h"
 
 #include <cstdint>
@@ -50,6 +51,9 @@ class LiveMode : public State {
     float duskColour[3] = {0, 0, 0};
     Sprite leftTree;
     Sprite rightTree;
+    // Where the sun was in the frame last drawn: the copy of the still
+    // layers (platform/canvas_copy.h) is drawn afresh there.
+    CanvasBox sunShownAt{0, 0, 0, 0};
     SnowField* snow = nullptr;
     Ray* ray = nullptr;
     std::uint8_t rayOn = 0;

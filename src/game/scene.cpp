@@ -1,6 +1,7 @@
 // The frozen lake, painted back to front: with the depth test off, the order
 // below alone decides what covers what.
 #include "app/camera.h"
+#include "game/canvas_box.h"
 #include "game/entities/drop.h"
 #include "game/entities/icicle.h"
 #include "game/entities/ray.h"
@@ -9,29 +10,124 @@
 #include "game/entities/snow_field.h"
 #include "game/live_mode.h"
 #include "game/pause_panel.h"
+#include "platform/canvas_copy.h"
 
-// Where the land picture is wholly opaque (below) and wholly clear (above),
-// in canvas units, with room for the texture filtering either side; the art
-// checks hold the picture to these lines. A software renderer spends most of
-// a frame on full-window layers, so the sky is drawn only above the opaque
-// land, the land unblended below its skyline and blended only across it.
+#include <cstddef>
+#include <iterator>
+
+namespace {
+
+// Where the land picture is wholly opaque (below) in every column, in canvas
+// units: the sun, drawn between the sky and the land, shows only above it.
 constexpr float landOpaqueBelow = 60;
-constexpr float landClearAbove = 130;
+
+// A software renderer spends most of a frame filling pixels, so the layers
+// behind the glass are drawn only where they change a pixel. The land's
+// skyline, in strips 50 canvas units wide from the left edge: in each, the
+// land picture is wholly opaque below the first height and wholly clear
+// above the second, with three texels to spare for the texture filtering
+// either way and from the strips beside (the picture repeats, so the first
+// and the last strips are each other's). The sky is drawn only above the
+// first, the land unblended below it and blended only up to the second.
+struct SkylineStrip {
+    float opaqueBelow;
+    float clearAbove;
+};
+constexpr float stripWidth = 50;
+constexpr SkylineStrip skyline[] = {
+    {110, 124}, {110, 123}, {99, 118}, {90, 106}, {88, 97},  {80, 95},   {70, 87},   {64, 77},
+    {64, 75},   {68, 86},   {79, 97},  {90, 100}, {93, 108}, {100, 118}, {111, 122}, {110, 124},
+};
+
+// What of the tree picture is not clear, as boxes around the tree's centre
+// that do not overlap, in canvas units (the tree is drawn 550 units square),
+// with the same room to spare and two units more across and beyond the
+// picture's edges, which a small window may round to the pixel beyond: its
+// crown spreads wide, its trunk is narrow.
+constexpr CanvasBox treeOutline[] = {
+    {-197, 85, 196, 280},  {-197, 70, 196, 85},   {-187, 55, 186, 70},   {-209, 40, 207, 55},
+    {-230, 25, 248, 40},   {-272, 10, 248, 25},   {-277, -65, 277, 10},  {-25, -80, 26, -65},
+    {-26, -95, 71, -80},   {-27, -110, 81, -95},  {-69, -125, 49, -110}, {-76, -140, 30, -125},
+    {-70, -160, 31, -140}, {-40, -240, 40, -160}, {-76, -260, 76, -240}, {-87, -280, 87, -260},
+};
+
+float stripLeft(const std::size_t strip) {
+    return strip == 0 ? -pastCanvasEdge : -400 + stripWidth * static_cast<float>(strip);
+}
+
+float stripRight(const std::size_t strip) {
+    return strip + 1 == std::size(skyline) ? pastCanvasEdge : stripLeft(strip + 1);
+}
+
+// Draws the sprite in the part of the box that falls within the other.
+void drawIn(const Sprite& sprite, const CanvasBox& box, const CanvasBox& within) {
+    const CanvasBox part = overlap(box, within);
+    if (!isEmpty(part)) {
+        drawOnlyInCanvasBox(part);
+        sprite.draw();
+    }
+}
+
+// The layers behind everything that moves, back to front, drawn only within
+// the box.
+void drawStillLayers(LiveMode& scene, const CanvasBox& within) {
+    for (std::size_t strip = 0; strip < std::size(skyline); ++strip) {
+        drawIn(scene.sky,
+               {stripLeft(strip), skyline[strip].opaqueBelow, stripRight(strip), pastCanvasEdge},
+               within);
+    }
+    // The sun goes between the sky and the land, so it sets behind the hills.
+    drawIn(scene.sun, {-pastCanvasEdge, landOpaqueBelow, pastCanvasEdge, pastCanvasEdge}, within);
+    scene.background.blend = 0;
+    for (std::size_t strip = 0; strip < std::size(skyline); ++strip) {
+        drawIn(scene.background,
+               {stripLeft(strip), -pastCanvasEdge, stripRight(strip), skyline[strip].opaqueBelow},
+               within);
+    }
+    scene.background.blend = 1;
+    for (std::size_t strip = 0; strip < std::size(skyline); ++strip) {
+        drawIn(scene.background,
+               {stripLeft(strip), skyline[strip].opaqueBelow, stripRight(strip),
+                skyline[strip].clearAbove},
+               within);
+    }
+    for (const Sprite* tree : {&scene.leftTree, &scene.rightTree}) {
+        for (const CanvasBox& box : treeOutline) {
+            drawIn(*tree,
+                   {tree->position.x + box.left, tree->position.y + box.bottom,
+                    tree->position.x + box.right, tree->position.y + box.top},
+                   within);
+        }
+    }
+    drawAnywhere();
+}
+
+// The sun's quad, with two canvas units to spare for its edge's smoothing.
+CanvasBox sunBox(const Sprite& sun) {
+    const float halfWidth = sun.scale.x / 2 + 2;
+    const float halfHeight = sun.scale.y / 2 + 2;
+    return {sun.position.x - halfWidth, sun.position.y - halfHeight, sun.position.x + halfWidth,
+            sun.position.y + halfHeight};
+}
+
+} // namespace
 
 void LiveMode::draw() {
-    // The sun goes between the sky and the land, so it sets behind the hills.
-    drawOnlyBetweenCanvasRows(landOpaqueBelow, 300);
-    sky.draw();
-    sun.draw();
-    drawOnlyBetweenCanvasRows(-300, landOpaqueBelow);
-    background.blend = 0;
-    background.draw();
-    background.blend = 1;
-    drawOnlyBetweenCanvasRows(landOpaqueBelow, landClearAbove);
-    background.draw();
-    drawAnywhere();
-    leftTree.draw();
-    rightTree.draw();
+    // Where the platform keeps a copy of them, the still layers come back
+    // from it, drawn afresh only where the sun was last frame and is now; the
+    // copy then takes what was drawn afresh.
+    const CanvasPixels area = canvasAreaPixels();
+    const CanvasBox sunNow = sunBox(sun);
+    const bool copied = drawCanvasCopy(area);
+    if (copied) {
+        renderCache = {otherTextureBound, 0};
+    }
+    const CanvasBox fresh = copied ? spanning(sunShownAt, sunNow) : wholeCanvas;
+    drawStillLayers(*this, fresh);
+    if (takeCanvasCopy(area, windowPixelsOf(fresh)) && renderCache.boundTexture != -1) {
+        renderCache.boundTexture = otherTextureBound;
+    }
+    sunShownAt = sunNow;
 
     // Ripples lie under the icicles, and drops over the icicles they fall from.
     for (const Shadow* shadow : shadows) {

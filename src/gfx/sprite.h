@@ -41,5 +41,8 @@ struct RenderCache {
 };
 extern RenderCache renderCache;
 
+// Texturing is on with a texture bound that is no sprite's.
+inline constexpr std::int32_t otherTextureBound = -2;
+
 // Lets a sprite give up its picture and take another, as every owner does.
 void retexture(Sprite& sprite, const char* path);

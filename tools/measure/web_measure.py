@@ -112,6 +112,195 @@ def round_of(url):
             driver.quit()
 
 
+# --- Fill beside a one-layer page ------------------------------------------------
+
+# Counts the pixels a page fills: every fragment shader is made to write 1/255
+# of red, added up by blending, so that a read of the canvas sums, pixel by
+# pixel, how many times each was drawn (the scissor, the viewport and every
+# triangle's edges counted as the renderer counts them). The drawing buffer is
+# kept after each frame so the tool can read it between frames. The page's
+# own picture is lost, and its frame rate is not measured with it.
+COUNT_FILL = """
+const counted = new WeakSet();
+const original = {};
+for (const name of ['shaderSource', 'createShader', 'enable', 'disable', 'blendFunc',
+                    'blendFuncSeparate', 'blendEquation', 'clearColor']) {
+    original[name] = WebGLRenderingContext.prototype[name];
+}
+const proto = WebGLRenderingContext.prototype;
+proto.createShader = function(type) {
+    const shader = original.createShader.call(this, type);
+    if (type === this.FRAGMENT_SHADER) {
+        counted.add(shader);
+    }
+    return shader;
+};
+proto.shaderSource = function(shader, source) {
+    if (counted.has(shader)) {
+        const end = source.lastIndexOf('}');
+        source = source.slice(0, end) + 'gl_FragColor = vec4(1.0 / 255.0, 0.0, 0.0, 1.0); ' + source.slice(end);
+    }
+    return original.shaderSource.call(this, shader, source);
+};
+const addUp = (gl) => {
+    original.enable.call(gl, gl.BLEND);
+    original.blendEquation.call(gl, gl.FUNC_ADD);
+    original.blendFunc.call(gl, gl.ONE, gl.ONE);
+};
+proto.enable = function(cap) { original.enable.call(this, cap); addUp(this); };
+proto.disable = function(cap) { if (cap !== this.BLEND) original.disable.call(this, cap); addUp(this); };
+proto.blendFunc = proto.blendFuncSeparate = proto.blendEquation = function() { addUp(this); };
+proto.clearColor = function() { original.clearColor.call(this, 0, 0, 0, 0); addUp(this); };
+const getContext = HTMLCanvasElement.prototype.getContext;
+HTMLCanvasElement.prototype.getContext = function(kind, attributes) {
+    const gl = getContext.call(this, kind, Object.assign({}, attributes, {preserveDrawingBuffer: true}));
+    if (gl) {
+        addUp(gl);
+    }
+    return gl;
+};
+"""
+
+# Full windows filled in the frame last drawn: the canvas's red summed.
+READ_FILL = """
+const canvas = document.getElementById('canvas');
+const gl = canvas.getContext('webgl') || canvas.getContext('experimental-webgl');
+const pixels = new Uint8Array(canvas.width * canvas.height * 4);
+gl.readPixels(0, 0, canvas.width, canvas.height, gl.RGBA, gl.UNSIGNED_BYTE, pixels);
+let sum = 0;
+for (let i = 0; i < pixels.length; i += 4) {
+    sum += pixels[i];
+}
+return sum / (canvas.width * canvas.height);
+"""
+
+# The reference: an 800 by 600 canvas that draws, each animation frame, one
+# full-window quad textured from a 1024-texel square picture (the size of the
+# game's own) and blended over the cleared canvas, and nothing else.
+ONE_LAYER_PAGE = """<!DOCTYPE html>
+<html><head><meta charset="utf-8"><title>One layer</title></head>
+<body style="margin:0;background:#000;overflow:hidden">
+<canvas id="canvas" width="800" height="600" style="display:block;width:800px;height:600px"></canvas>
+<script>
+const gl = document.getElementById('canvas').getContext('webgl');
+const shader = (type, source) => {
+    const made = gl.createShader(type);
+    gl.shaderSource(made, source);
+    gl.compileShader(made);
+    return made;
+};
+const program = gl.createProgram();
+gl.attachShader(program, shader(gl.VERTEX_SHADER, 'attribute vec2 p; varying vec2 t; ' +
+    'void main() { t = p * 0.5 + 0.5; gl_Position = vec4(p, 0.0, 1.0); }'));
+gl.attachShader(program, shader(gl.FRAGMENT_SHADER, 'precision mediump float; varying vec2 t; ' +
+    'uniform sampler2D s; void main() { gl_FragColor = texture2D(s, t) * vec4(1.0, 1.0, 1.0, 0.8); }'));
+gl.linkProgram(program);
+gl.useProgram(program);
+gl.bindBuffer(gl.ARRAY_BUFFER, gl.createBuffer());
+gl.bufferData(gl.ARRAY_BUFFER, new Float32Array([-1, -1, 1, -1, -1, 1, 1, 1]), gl.STATIC_DRAW);
+gl.enableVertexAttribArray(0);
+gl.vertexAttribPointer(0, 2, gl.FLOAT, false, 0, 0);
+const texels = new Uint8Array(1024 * 1024 * 4);
+for (let i = 0; i < texels.length; ++i) {
+    texels[i] = (i * 2654435761) >>> 24;
+}
+gl.bindTexture(gl.TEXTURE_2D, gl.createTexture());
+gl.texImage2D(gl.TEXTURE_2D, 0, gl.RGBA, 1024, 1024, 0, gl.RGBA, gl.UNSIGNED_BYTE, texels);
+gl.texParameteri(gl.TEXTURE_2D, gl.TEXTURE_MIN_FILTER, gl.LINEAR);
+gl.clearColor(0, 0, 0, 1);
+gl.enable(gl.BLEND);
+gl.blendFunc(gl.SRC_ALPHA, gl.ONE_MINUS_SRC_ALPHA);
+const frame = () => {
+    gl.clear(gl.COLOR_BUFFER_BIT);
+    gl.drawArrays(gl.TRIANGLE_STRIP, 0, 4);
+    requestAnimationFrame(frame);
+};
+requestAnimationFrame(frame);
+</script></body></html>
+"""
+
+
+def browser(profile, watch):
+    options = webdriver.ChromeOptions()
+    for flag in FLAGS + ["--user-data-dir=" + profile]:
+        options.add_argument(flag)
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver.set_window_size(800, 600)
+    inner = driver.execute_script("return [innerWidth, innerHeight]")
+    driver.set_window_size(1600 - inner[0], 1200 - inner[1])
+    driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": watch})
+    return driver
+
+
+# Every half second, the fill of the frame last drawn, with its time.
+WATCH_FILL = """
+window.measuredFills = [];
+setInterval(() => {
+    const canvas = document.getElementById('canvas');
+    if (canvas && canvas.width) {
+        window.measuredFills.push([performance.now(), (() => { %s })()]);
+    }
+}, 500);
+""" % READ_FILL
+
+
+# A page played as play() plays the game (the one-layer page takes the clicks
+# and changes nothing), the game's canvas held at the full 800 pixels (the
+# page's watcher is not let step it down): its frames, or with counting on,
+# the median fill of the frames read in the last four seconds of play.
+def measured_page(url, game, counting):
+    with tempfile.TemporaryDirectory() as profile:
+        driver = browser(profile, WATCH + (COUNT_FILL + WATCH_FILL if counting else ""))
+        try:
+            driver.get(url)
+            if game:
+                title_time(driver)
+                driver.execute_script("Module.setCanvasSize = () => {};")
+            fps, p95 = play(driver)
+            end, fills = driver.execute_script("return [performance.now(), window.measuredFills]")
+            figures = {"fps": fps, "p95": p95,
+                       "width": driver.execute_script("return document.getElementById('canvas').width")}
+            if counting:
+                figures["fill"] = statistics.median(fill for at, fill in fills if at > end - 4000)
+            return figures
+        finally:
+            driver.quit()
+
+
+# Each round measures the one-layer page and the game at 800 pixels one after
+# the other, so that both meet the same load on the machine; the ratios are
+# taken round by round.
+def fill_beside_one_layer(rounds, url):
+    with tempfile.TemporaryDirectory() as folder:
+        with open(os.path.join(folder, "index.html"), "w") as page:
+            page.write(ONE_LAYER_PAGE)
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=folder))
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        reference_url = "http://127.0.0.1:%d/" % server.server_address[1]
+        results = []
+        for each in range(rounds):
+            print("fill round %d of %d" % (each + 1, rounds), file=sys.stderr, flush=True)
+            layer, game = measured_page(reference_url, False, False), measured_page(url, True, False)
+            results.append({"layer fps": layer["fps"], "layer p95": layer["p95"], "fps": game["fps"],
+                            "p95": game["p95"], "width": game["width"], "fps ratio": game["fps"] / layer["fps"],
+                            "p95 ratio": game["p95"] / layer["p95"],
+                            "fill": measured_page(url, True, True)["fill"],
+                            "layer fill": measured_page(reference_url, False, True)["fill"]})
+        server.shutdown()
+    column = lambda name: [r[name] for r in results]
+    print("The game at the full canvas beside a page of one full-window textured blended layer,")
+    print("medians of %d rounds (min-max), each round both pages in turn:" % rounds)
+    print("  game's fill, full windows a frame    %-22s at most 1.2" % spread(column("fill")))
+    print("  one-layer page's fill, the same      %-22s" % spread(column("layer fill")))
+    print("  game's canvas, pixels wide           %-22s held at 800" % spread(column("width")))
+    print("  one-layer page, frames per second    %-22s" % spread(column("layer fps")))
+    print("  game, frames per second              %-22s" % spread(column("fps")))
+    print("  game's fps over the page's           %-22s at least 0.95" % spread(column("fps ratio")))
+    print("  one-layer page, 95th percentile      %-22s" % spread(column("layer p95"), 1, " ms"))
+    print("  game, 95th percentile                %-22s" % spread(column("p95"), 1, " ms"))
+    print("  game's p95 over the page's           %-22s" % spread(column("p95 ratio")))
+
+
 def spread(values, scale=1, unit=""):
     values = [v / scale for v in values]
     digits = 0 if max(values) >= 100 else 1 if max(values) >= 10 else 2
@@ -143,6 +332,7 @@ def main():
     print("  frames per second         %-26s at least 55" % spread(column("fps")))
     print("  95th percentile frame     %-26s at most 25 ms" % spread(column("p95"), 1, " ms"))
     print("  canvas drawn, pixels wide %-26s of 800 for the page" % spread(column("width")))
+    fill_beside_one_layer(rounds, url)
 
 
 try:

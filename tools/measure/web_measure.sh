@@ -9,7 +9,12 @@
 #     next animation frame): cold, in a fresh browser profile, and warm, on a
 #     second visit in the same profile;
 #   - during five seconds of play with the light held on a branch, on a page
-#     of 800 by 600: frames per second and the 95th percentile frame.
+#     of 800 by 600: frames per second and the 95th percentile frame;
+#   - the game's fill, in full windows of pixels drawn a frame while the
+#     light is held, and its frames per second and 95th percentile at the
+#     full 800-pixel canvas (the page not let draw fewer pixels) beside a
+#     page that draws one full-window textured blended layer a frame and
+#     nothing else, both measured in each round, with their ratios.
 # It reports figures and judges none: it fails only when it cannot measure
 # (no site, no browser, a game that never draws).
 #
