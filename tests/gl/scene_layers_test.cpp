@@ -1,0 +1,84 @@
+// The lake's still layers are drawn only where they change a pixel: the sky
+// and the land in strips along the land's skyline, each tree in boxes around
+// its branches. Those outlines are taken from the pictures by hand, so a
+// change to the art could leave a gap or a seam; drawn in parts, the scene
+// must show exactly what its layers drawn whole show.
+#include "canvas.h"
+
+#include "app/camera.h"
+#include "game/entities/snow_field.h"
+#include "game/live_mode.h"
+#include "gfx/picture_paths.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+namespace {
+
+std::vector<unsigned char> windowPixels(const int width, const int height) {
+    glFinish();
+    std::vector<unsigned char> pixels(static_cast<std::size_t>(width * height * 3));
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+// The scene as a new game sets it up, with nothing moving over its layers.
+void setUpStillScene(LiveMode& game) {
+    for (Sprite* full : {&game.sky, &game.background}) {
+        full->scale = {800, 800, 800};
+    }
+    game.sky.blend = 0;
+    retexture(game.sky, pictures::sky);
+    retexture(game.background, pictures::background);
+    retexture(game.sun, pictures::sun);
+    for (Sprite* tree : {&game.leftTree, &game.rightTree}) {
+        tree->scale = {550, 550, 550};
+        retexture(*tree, pictures::tree);
+    }
+    game.leftTree.position = {-305, 201, 0};
+    game.rightTree.position = {305, 201, 0};
+    game.magnifier.hidden = 1;
+    game.duskOverlay.colour[3] = 0;
+    game.snow = new SnowField;
+    for (Snowflake* flake : game.snow->flakes) {
+        delete flake;
+    }
+    game.snow->flakes.clear();
+}
+
+// At window sizes that round the outlines' edges differently, and with the
+// sun at every height it sets through.
+TEST(SceneLayers, DrawnInPartsTheyShowWhatTheyShowWhole) {
+    const std::filesystem::path testFolder = std::filesystem::current_path();
+    std::filesystem::current_path(testFolder / "..");
+    LiveMode game("scene layers");
+    setUpStillScene(game);
+
+    for (const int width : {800, 799, 641, 561, 441, 400, 320}) {
+        const int height = width * 3 / 4;
+        camera.reshape(width, height);
+        for (const float sunY : {300.0f, 160.0f, 90.0f, 60.0f, 30.0f, 0.0f, -40.0f}) {
+            game.sun.position = {0, sunY, 0};
+            game.sun.scale = {105 + sunY / 10, 105 + sunY / 10, 1};
+            startFrame();
+            game.draw();
+            const std::vector<unsigned char> inParts = windowPixels(width, height);
+
+            startFrame();
+            for (const Sprite* layer :
+                 {&game.sky, &game.sun, &game.background, &game.leftTree, &game.rightTree}) {
+                layer->draw();
+            }
+            EXPECT_TRUE(inParts == windowPixels(width, height))
+                << "a window " << width << " wide, the sun at " << sunY;
+        }
+    }
+    camera.reshape(800, 600);
+    std::filesystem::current_path(testFolder);
+}
+
+} // namespace
