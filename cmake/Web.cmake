@@ -58,28 +58,90 @@ if(NOT builtPictures OR NOT builtSounds OR NOT lettered)
                       "soundFiles.")
 endif()
 
-# The shared data, mounted where the game looks for it (src/platform/web/data_folder.cpp).
-# The file packager writes the code that downloads it, which goes into the
-# game's script ahead of the game.
+# The shared data, mounted where the game looks for it (src/platform/web/data_folder.cpp),
+# in four packages, so that a slow link shows the title long before the
+# rest is in: the title's picture, downloaded before the game starts (the
+# file packager writes the code that does so, which goes into the game's
+# script ahead of the game); the instructions, which the title's first
+# click waits for; the live game's pictures and short sounds, which the
+# click that starts a game waits for; and the music, which joins the game
+# when it arrives. The game fetches the last three itself, in that order,
+# while it starts (cmake/web/start.js).
 set(dataScript ${CMAKE_BINARY_DIR}/brumalo-data.js)
 set(packed)
+set(instructionsPacked)
+set(lakePacked)
+set(musicPacked)
 foreach(file ${builtPictures})
   get_filename_component(name ${file} NAME)
-  list(APPEND packed ${file}@/brumalo/img/${name})
+  if(name STREQUAL "splash.jpg")
+    list(APPEND packed ${file}@/brumalo/img/${name})
+  elseif(name STREQUAL "instructions.jpg")
+    list(APPEND instructionsPacked ${file}@/brumalo/img/${name})
+  else()
+    list(APPEND lakePacked ${file}@/brumalo/img/${name})
+  endif()
 endforeach()
 foreach(file ${builtSounds})
   get_filename_component(name ${file} NAME)
-  list(APPEND packed ${file}@/brumalo/sounds/${name})
+  if(name MATCHES "\\.mp3$")
+    list(APPEND musicPacked ${file}@/brumalo/sounds/${name})
+  else()
+    list(APPEND lakePacked ${file}@/brumalo/sounds/${name})
+  endif()
 endforeach()
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 add_custom_command(
   OUTPUT ${siteDir}/brumalo.data ${dataScript}
   COMMAND Python3::Interpreter ${EMSCRIPTEN_ROOT_PATH}/tools/file_packager.py
           ${siteDir}/brumalo.data --preload ${packed} --js-output=${dataScript} --no-node
-  DEPENDS ${builtPictures} ${builtSounds}
-  COMMENT "Packing the shared pictures and sounds into site/brumalo.data"
+  DEPENDS ${builtPictures}
+  COMMENT "Packing the title's picture into site/brumalo.data"
   VERBATIM)
-add_custom_target(brumalo_data DEPENDS ${siteDir}/brumalo.data ${dataScript})
+
+# The later packages: only their list of files (name, first and last byte)
+# is kept from the packager's output, for the start-up script to unpack them.
+set(laterScript ${CMAKE_BINARY_DIR}/brumalo-later.js)
+set(laterLists)
+foreach(package instructions lake music)
+  set(list ${CMAKE_BINARY_DIR}/brumalo-${package}.js)
+  add_custom_command(
+    OUTPUT ${siteDir}/brumalo-${package}.data ${list}.metadata
+    COMMAND Python3::Interpreter ${EMSCRIPTEN_ROOT_PATH}/tools/file_packager.py
+            ${siteDir}/brumalo-${package}.data --preload ${${package}Packed} --js-output=${list}
+            --separate-metadata --no-node
+    DEPENDS ${builtPictures} ${builtSounds}
+    COMMENT "Packing site/brumalo-${package}.data"
+    VERBATIM)
+  list(APPEND laterLists brumalo-${package}.data ${list}.metadata)
+endforeach()
+set(laterScriptWriter ${CMAKE_BINARY_DIR}/write_later_packages.py)
+file(WRITE ${laterScriptWriter} [=[
+# Writes the later packages' lists into the start-up script's Module, in
+# the order they are fetched: OUT (NAME METADATA)...
+import json, sys
+
+packages = []
+for name, metadata in zip(sys.argv[2::2], sys.argv[3::2]):
+    with open(metadata, encoding="utf-8") as f:
+        listed = json.load(f)
+    packages.append({"name": name, "size": listed["remote_package_size"],
+                     "files": [[each["filename"], each["start"], each["end"]]
+                               for each in listed["files"]]})
+with open(sys.argv[1], "w", encoding="utf-8") as f:
+    f.write("// Made by cmake/Web.cmake from the file packager's lists.\n"
+            "Module['brumaloLaterPackages'] = " + json.dumps(packages) + ";\n")
+]=])
+set(laterMetadata ${laterLists})
+list(FILTER laterMetadata INCLUDE REGEX "\\.metadata$")
+add_custom_command(
+  OUTPUT ${laterScript}
+  COMMAND Python3::Interpreter ${laterScriptWriter} ${laterScript} ${laterLists}
+  DEPENDS ${laterMetadata} ${laterScriptWriter}
+  VERBATIM)
+add_custom_target(brumalo_data DEPENDS ${siteDir}/brumalo.data ${dataScript} ${laterScript}
+                                       ${siteDir}/brumalo-instructions.data
+                                       ${siteDir}/brumalo-lake.data ${siteDir}/brumalo-music.data)
 # The pictures and sounds are made in their own folders' rules, which a
 # Makefile build runs only for a target that depends on theirs.
 add_dependencies(brumalo_data pictures brumalo_sounds)
@@ -141,8 +203,9 @@ set(startScript ${CMAKE_SOURCE_DIR}/cmake/web/start.js)
 # Each as "SHELL:", or CMake would merge the repeated --pre-js into one.
 set(postScript ${CMAKE_SOURCE_DIR}/web/post.js)
 set(linkScripts "SHELL:--pre-js ${dataScript}" "SHELL:--pre-js ${languagesScript}"
-                "SHELL:--pre-js ${startScript}" "SHELL:--post-js ${postScript}")
-set(linkDepends ${dataScript} ${languagesScript} ${startScript} ${postScript})
+                "SHELL:--pre-js ${laterScript}" "SHELL:--pre-js ${startScript}"
+                "SHELL:--post-js ${postScript}")
+set(linkDepends ${dataScript} ${languagesScript} ${laterScript} ${startScript} ${postScript})
 target_link_options(brumalo PRIVATE
   -sUSE_SDL=1 -sLEGACY_GL_EMULATION=1 -sALLOW_MEMORY_GROWTH=1 -sFORCE_FILESYSTEM=1
   -lidbfs.js ${linkScripts})

@@ -442,6 +442,34 @@ Module.postRun = [ function() {
     fitCanvas();
 } ];
 
+// The live game's pictures and sounds, then the music, come while the title
+// shows (cmake/web/start.js): a thin bar along the picture's foot counts
+// their bytes, since the click that starts a game waits for them.
+const laterProgress = document.getElementById('later-progress');
+
+Module.brumaloLaterProgress = function(loaded, total) {
+    laterProgress.hidden = gameOver;
+    laterProgress.max = total;
+    laterProgress.value = loaded;
+};
+
+// The site is kept for the next visit once all of it has come, so that the
+// worker's own copy of every file does not slow this visit's downloads.
+Module.brumaloLaterDone = function() {
+    laterProgress.hidden = true;
+    keepForNextVisit();
+};
+
+Module.brumaloLaterFailed = function(name) {
+    laterProgress.hidden = true;
+    if (!gameOver) {
+        // Translators: %s is the name of the file that did not come.
+        showProblem(withValue(_('The rest of the game could not be downloaded (%s). ' +
+                                'Reloading the page tries again.'),
+                              name));
+    }
+};
+
 Module.fitCanvas = fitCanvas;
 Module.onGameEnded = gameEnded;
 Module.onExit = gameEnded;
@@ -487,6 +515,5 @@ newBuildTookOver().then((tookOver) => {
                                                        '(brumalo.js). Reloading the page ' +
                                                        'tries again.')));
     document.body.appendChild(game);
-    keepForNextVisit();
 });
 })();

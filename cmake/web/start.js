@@ -31,6 +31,11 @@ Module['preRun'].push(function () {
     for (const language of Module['brumaloLanguages'] || []) {
         FS.mkdirTree('/brumalo/lang/' + language + '/img');
     }
+
+    // The game's code and the title's pictures are in (the page asks for
+    // them first, and the runtime waits for them before this): the rest
+    // comes now, while the game starts.
+    Module['brumaloLoadLater']();
 });
 
 // The player's files in the browser's storage, shared by every tab of the
@@ -283,3 +288,74 @@ Module['brumaloPlayerFiles'] = (function () {
         },
     };
 })();
+
+// The pictures and sounds the title does not need, packed apart by the build
+// (Module.brumaloLaterPackages): fetched one package after the other once the
+// title's own downloads are in, so that they do not slow it but use the link
+// while the game starts, each written whole into the file system before the
+// game hears of it. The indices of those in are kept in
+// Module.brumaloLaterArrived, and each is told to
+// Module.brumaloOnLaterArrival once the game listens
+// (src/platform/web/main.cpp). The page hears of the bytes as they come and
+// of a package that could not be had (Module.brumaloLaterProgress,
+// brumaloLaterFailed, brumaloLaterDone).
+Module['brumaloLaterArrived'] = [];
+Module['brumaloLoadLater'] = function () {
+    const packages = Module['brumaloLaterPackages'] || [];
+    const total = packages.reduce((sum, each) => sum + each['size'], 0);
+    let done = 0;
+    const tell = (name, ...values) => {
+        if (Module[name]) {
+            Module[name](...values);
+        }
+    };
+
+    // A package's bytes, counted as they come.
+    async function download(each) {
+        const response = await fetch(each['name']);
+        if (!response.ok) {
+            throw new Error('HTTP ' + response.status);
+        }
+        const bytes = new Uint8Array(each['size']);
+        let filled = 0;
+        const reader = response.body.getReader();
+        for (let part = await reader.read(); !part.done; part = await reader.read()) {
+            if (filled + part.value.length > bytes.length) {
+                throw new Error('longer than the build made it');
+            }
+            bytes.set(part.value, filled);
+            filled += part.value.length;
+            tell('brumaloLaterProgress', done + filled, total);
+        }
+        if (filled !== bytes.length) {
+            throw new Error('cut short');
+        }
+        return bytes;
+    }
+
+    function unpack(bytes, each) {
+        // Each file as [path, first byte, byte after the last].
+        for (const file of each['files']) {
+            const path = file[0];
+            FS.mkdirTree(path.slice(0, path.lastIndexOf('/')));
+            FS.writeFile(path, bytes.subarray(file[1], file[2]));
+        }
+    }
+
+    (async function () {
+        for (let index = 0; index < packages.length; ++index) {
+            const each = packages[index];
+            try {
+                unpack(await download(each), each);
+            } catch (error) {
+                err('Brumalo could not download ' + each['name'] + ': ' + error.message);
+                tell('brumaloLaterFailed', each['name']);
+                return;
+            }
+            done += each['size'];
+            Module['brumaloLaterArrived'].push(index);
+            tell('brumaloOnLaterArrival', index);
+        }
+        tell('brumaloLaterDone');
+    })();
+};

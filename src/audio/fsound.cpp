@@ -3,9 +3,13 @@
 #include "audio/sound_file_kind.h"
 #include "platform/mixer.h"
 
+#include <cstring>
+
 struct FSOUND_SAMPLE {
     Mix_Chunk* chunk = nullptr; // decoded whole: every WAV
     Mix_Music* music = nullptr; // streamed: a 240 s MP3 decoded whole costs ~40 MB and ~200 ms
+    int awaited = -1;           // the expected file it waits for, or -1 once it holds its sound
+    int wantedPlayback = 0;     // the handle of a play asked for while it waited, or 0
 };
 
 namespace {
@@ -17,6 +21,8 @@ constexpr int samplePoolSize = 256;
 constexpr int maxMixChannels = 64;
 // Mixer channels are 0..maxMixChannels-1; the one music stream gets the slot after them.
 constexpr int musicSlot = maxMixChannels;
+constexpr int maxExpectedFiles = 16;
+constexpr int maxPathLength = 128;
 
 // Plain zero-initialised data only: see the note in the header.
 struct SoundLayer {
@@ -27,8 +33,19 @@ struct SoundLayer {
     int lastPlayback;                       // handle of the most recent playback
     int playbackOn[maxMixChannels + 1];     // handle of what each channel carries, 0 if none
     FSOUND_SAMPLE* samples[samplePoolSize]; // every loaded sample, freed by FSOUND_Close
+    bool paused;                            // as FSOUND_SetPaused last left every sound
+    char expected[maxExpectedFiles][maxPathLength]; // files on their way; "" for a free entry
 };
 SoundLayer layer;
+
+int findExpected(const char* path) {
+    for (int index = 0; index < maxExpectedFiles; ++index) {
+        if (layer.expected[index][0] != '\0' && std::strcmp(layer.expected[index], path) == 0) {
+            return index;
+        }
+    }
+    return -1;
+}
 
 // ---------------------------------------------------------------------------
 // Samples
@@ -95,6 +112,19 @@ int nextPlaybackHandle() {
     // Positive and never 0, also after wrapping around.
     layer.lastPlayback = layer.lastPlayback >= 0x7FFFFFFF ? 1 : layer.lastPlayback + 1;
     return layer.lastPlayback;
+}
+
+// The waiting sample a play was asked of, by the play's handle.
+FSOUND_SAMPLE* findWantedPlayback(int handle) {
+    if (handle <= 0) {
+        return nullptr;
+    }
+    for (FSOUND_SAMPLE* sample : layer.samples) {
+        if (sample != nullptr && sample->awaited >= 0 && sample->wantedPlayback == handle) {
+            return sample;
+        }
+    }
+    return nullptr;
 }
 
 int findPlayback(int handle) {
@@ -181,7 +211,12 @@ FSOUND_SAMPLE* FSOUND_Sample_Load(int index, const char* path, unsigned int /*mo
     }
     FSOUND_SAMPLE* sample = decode(path);
     if (sample == nullptr) {
-        return nullptr;
+        const int expected = findExpected(path);
+        if (expected < 0) {
+            return nullptr;
+        }
+        sample = new FSOUND_SAMPLE;
+        sample->awaited = expected;
     }
     // Loading into a taken slot replaces its sample, as FMOD did.
     if (layer.samples[slot] != nullptr) {
@@ -194,6 +229,11 @@ FSOUND_SAMPLE* FSOUND_Sample_Load(int index, const char* path, unsigned int /*mo
 int FSOUND_PlaySound(int channel, FSOUND_SAMPLE* sample) {
     if (!layer.open || !isLoaded(sample)) {
         return -1;
+    }
+    // Remembered, for music to join once its file has arrived.
+    if (sample->awaited >= 0) {
+        sample->wantedPlayback = nextPlaybackHandle();
+        return sample->wantedPlayback;
     }
 
     int slot = -1;
@@ -213,6 +253,11 @@ int FSOUND_PlaySound(int channel, FSOUND_SAMPLE* sample) {
 }
 
 signed char FSOUND_StopSound(int channel) {
+    FSOUND_SAMPLE* waiting = findWantedPlayback(channel);
+    if (waiting != nullptr) {
+        waiting->wantedPlayback = 0;
+        return fsoundTrue;
+    }
     const int slot = findPlayback(channel);
     if (slot < 0) {
         return fsoundFalse;
@@ -239,6 +284,7 @@ signed char FSOUND_SetPaused(int channel, signed char paused) {
     if (!layer.open || channel != FSOUND_ALL) {
         return fsoundFalse;
     }
+    layer.paused = paused != 0;
     if (paused) {
         Mix_Pause(-1);
         Mix_PauseMusic();
@@ -260,6 +306,51 @@ signed char FSOUND_SetMute(int channel, signed char mute) {
     return fsoundTrue;
 }
 
+void FSOUND_ExpectFile(const char* path) {
+    if (path == nullptr || std::strlen(path) >= maxPathLength || findExpected(path) >= 0) {
+        return;
+    }
+    for (char* entry : layer.expected) {
+        if (entry[0] == '\0') {
+            std::strcpy(entry, path);
+            return;
+        }
+    }
+}
+
+void FSOUND_FileArrived(const char* path) {
+    const int expected = path == nullptr ? -1 : findExpected(path);
+    if (expected < 0) {
+        return;
+    }
+    layer.expected[expected][0] = '\0';
+
+    for (FSOUND_SAMPLE* sample : layer.samples) {
+        if (sample == nullptr || sample->awaited != expected) {
+            continue;
+        }
+        sample->awaited = -1;
+        const int wanted = sample->wantedPlayback;
+        sample->wantedPlayback = 0;
+        FSOUND_SAMPLE* decoded = decode(path);
+        if (decoded == nullptr) {
+            continue;
+        }
+        sample->chunk = decoded->chunk;
+        sample->music = decoded->music;
+        delete decoded;
+
+        // The music joins the game where it has got to, held if it is paused;
+        // its playback keeps the handle the game was given.
+        if (wanted != 0 && sample->music != nullptr && playMusic(sample->music)) {
+            layer.playbackOn[musicSlot] = wanted;
+            if (layer.paused) {
+                Mix_PauseMusic();
+            }
+        }
+    }
+}
+
 void FSOUND_Close() {
     if (!layer.open) {
         return;
@@ -275,6 +366,7 @@ void FSOUND_Close() {
     closeMixer();
 
     layer.open = false;
+    layer.paused = false;
     for (int& playback : layer.playbackOn) {
         playback = 0;
     }

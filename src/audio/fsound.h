@@ -59,6 +59,15 @@ signed char FSOUND_SetPaused(int channel, signed char paused);
 // called before FSOUND_Init, and the device then opens silenced.
 signed char FSOUND_SetMute(int channel, signed char mute);
 
+// A sound file the platform is still downloading (the browser's music comes
+// after the title), by the text of the path the game will load it by. Loading
+// it before it arrives gives a silent sample instead of none; once
+// FSOUND_FileArrived names it, the sample holds the sound, and music the
+// game started meanwhile joins in, paused if the game is. An effect played
+// before its file came is not played late.
+void FSOUND_ExpectFile(const char* path);
+void FSOUND_FileArrived(const char* path);
+
 // Stops every sound, frees every sample and closes the device. Safe without a
 // prior FSOUND_Init and safe to call again.
 void FSOUND_Close();

@@ -3,8 +3,14 @@
 #include "platform/picture_decoding.h"
 
 #include <cstdio>
+#include <set>
+#include <string>
 
 bool imageLibraryReady = false;
+
+// Empty on the desktop, which has every picture from the start. A picture
+// may be on its way twice (in two downloads), and waits for both.
+static std::multiset<std::string> picturesOnTheirWay;
 
 static void printResourceLine(const char* message, const char* path) {
     std::printf("%s%s\n", message, path);
@@ -34,3 +40,22 @@ std::uint32_t loadTexture(Texture& texture, const char* path) {
 }
 
 void releaseTexture(Texture*) {}
+
+void expectPicture(const char* path) {
+    picturesOnTheirWay.insert(path);
+}
+
+void pictureArrived(const char* path) {
+    const auto found = picturesOnTheirWay.find(path);
+    if (found != picturesOnTheirWay.end()) {
+        picturesOnTheirWay.erase(found);
+    }
+}
+
+bool pictureOnItsWay(const char* path) {
+    return picturesOnTheirWay.count(path) != 0;
+}
+
+bool anyPictureOnItsWay() {
+    return !picturesOnTheirWay.empty();
+}

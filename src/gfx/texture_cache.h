@@ -29,5 +29,14 @@ Texture* getTexture(const char* path);
 // Loads the file into a new texture for a fresh record and prints one line.
 std::uint32_t loadTexture(Texture& texture, const char* path);
 
+// Pictures the platform is still downloading, by the text of their path: the
+// browser brings the live game's behind the title. One on its way is not
+// missing, so it is asked for once it has arrived (the title waits); one
+// expected twice has arrived once told twice.
+void expectPicture(const char* path);
+void pictureArrived(const char* path);
+bool pictureOnItsWay(const char* path);
+bool anyPictureOnItsWay();
+
 // Pictures stay loaded for the whole run, so letting go of one does nothing.
 void releaseTexture(Texture* texture);

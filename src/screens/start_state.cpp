@@ -2,6 +2,7 @@
 
 #include "game/live_mode.h"
 #include "gfx/picture_paths.h"
+#include "gfx/texture_cache.h"
 
 #include <GL/freeglut.h>
 
@@ -17,6 +18,8 @@ bool StartState::enter(State*) {
     sprite.blend = 0;
     retexture(sprite, pictures::splash);
     instructionsShown = 0;
+    instructionsWanted = false;
+    startWanted = false;
     return true;
 }
 
@@ -27,11 +30,30 @@ void StartState::draw() {
 }
 
 void StartState::update() {
+    // The click that shows the instructions came before they did.
+    if (instructionsWanted && !pictureOnItsWay(pictures::instructions)) {
+        instructionsWanted = false;
+        instructionsShown = 1;
+        sprite.setTexture(pictures::instructions);
+    }
+    // The click that starts the game came while the live game's pictures
+    // were still on their way (its short sounds come with them, in the
+    // browser's second package): the game starts once they are in.
+    if (startWanted && !anyPictureOnItsWay()) {
+        startWanted = false;
+        switchState(&liveMode);
+        return;
+    }
+
     if (picturesReady >= static_cast<int>(std::size(pictures::liveGame))) {
         if (!soundReady) {
             liveMode.sounds.openDevice();
             soundReady = true;
         }
+        return;
+    }
+    // A picture still on its way is loaded once it is in, not as missing.
+    if (pictureOnItsWay(pictures::liveGame[picturesReady])) {
         return;
     }
     getTexture(pictures::liveGame[picturesReady]);
@@ -49,9 +71,13 @@ void StartState::mouse(const int button, const int buttonState, int, int) {
     if (button != GLUT_LEFT_BUTTON || buttonState != GLUT_UP) {
         return;
     }
-    if (instructionsShown == 0) {
+    if (instructionsShown == 0 && pictureOnItsWay(pictures::instructions)) {
+        instructionsWanted = true;
+    } else if (instructionsShown == 0) {
         instructionsShown = 1;
         sprite.setTexture(pictures::instructions);
+    } else if (anyPictureOnItsWay()) {
+        startWanted = true;
     } else {
         switchState(&liveMode);
     }

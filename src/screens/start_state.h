@@ -22,6 +22,11 @@ class StartState : public State {
     // that starting the game does not stall.
     int picturesReady = 0;
     bool soundReady = false;
+    // A click asked for the instructions, or the game, while their pictures
+    // were still on their way (the browser's slow link): they follow once
+    // the pictures are in.
+    bool instructionsWanted = false;
+    bool startWanted = false;
 };
 
 extern StartState startState;

@@ -36,6 +36,8 @@ inline void startFreshProcess() {
     startState.instructionsShown = 0;
     startState.picturesReady = 0;
     startState.soundReady = false;
+    startState.instructionsWanted = false;
+    startState.startWanted = false;
     endState.enteredAtMs = 0;
     endState.recordPending = false;
     endState.figuresShown = false;

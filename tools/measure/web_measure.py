@@ -86,17 +86,27 @@ def play(driver):
     return len(frames) / ((end - start) / 1000), gaps[max(0, -(-95 * len(gaps) // 100) - 1)]
 
 
+# Chromium with a fresh profile, its page (not its window) 800 by 600, as the
+# browser test has it.
+def chromium(profile):
+    options = webdriver.ChromeOptions()
+    for flag in FLAGS + ["--user-data-dir=" + profile]:
+        options.add_argument(flag)
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    try:
+        driver.set_window_size(800, 600)
+        inner = driver.execute_script("return [innerWidth, innerHeight]")
+        driver.set_window_size(1600 - inner[0], 1200 - inner[1])
+    except Exception:
+        driver.quit()
+        raise
+    return driver
+
+
 def round_of(url):
     with tempfile.TemporaryDirectory() as profile:
-        options = webdriver.ChromeOptions()
-        for flag in FLAGS + ["--user-data-dir=" + profile]:
-            options.add_argument(flag)
-        driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        driver = chromium(profile)
         try:
-            # The page, not the window, is 800 by 600, as the browser test has it.
-            driver.set_window_size(800, 600)
-            inner = driver.execute_script("return [innerWidth, innerHeight]")
-            driver.set_window_size(1600 - inner[0], 1200 - inner[1])
             driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH})
             driver.get(url)
             cold = title_time(driver)
@@ -221,13 +231,7 @@ requestAnimationFrame(frame);
 
 
 def browser(profile, watch):
-    options = webdriver.ChromeOptions()
-    for flag in FLAGS + ["--user-data-dir=" + profile]:
-        options.add_argument(flag)
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-    driver.set_window_size(800, 600)
-    inner = driver.execute_script("return [innerWidth, innerHeight]")
-    driver.set_window_size(1600 - inner[0], 1200 - inner[1])
+    driver = chromium(profile)
     driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": watch})
     return driver
 
@@ -333,6 +337,98 @@ def main():
     print("  95th percentile frame     %-26s at most 25 ms" % spread(column("p95"), 1, " ms"))
     print("  canvas drawn, pixels wide %-26s of 800 for the page" % spread(column("width")))
     fill_beside_one_layer(rounds, url)
+    slow_link_figures(rounds, url, site)
+
+
+# --- A first visit over a slow link --------------------------------------------
+
+# A phone's link as Chromium emulates it: 1.6 Mbit/s down, 750 kbit/s up, 150 ms
+# round trips, nothing cached. Bytes per second, as the protocol takes them.
+SLOW_LINK = {"offline": False, "latency": 150, "downloadThroughput": 1.6e6 / 8,
+             "uploadThroughput": 0.75e6 / 8}
+
+# The page's Largest Contentful Paint as Chromium reports it, and the time
+# each of the game's console lines was printed (emscripten prints through
+# console.log, bound when its script runs, after this).
+SLOW_WATCH = WATCH + """
+window.measuredPaint = null;
+new PerformanceObserver((list) => {
+    for (const entry of list.getEntries()) { window.measuredPaint = entry.startTime; }
+}).observe({type: 'largest-contentful-paint', buffered: true});
+window.measuredLines = [];
+const log = console.log;
+console.log = function() {
+    window.measuredLines.push([performance.now(), String(arguments[0])]);
+    return log.apply(this, arguments);
+};
+"""
+
+# Each file's bytes over the wire and when its last byte came.
+ARRIVALS = """
+return performance.getEntriesByType('navigation').concat(performance.getEntriesByType('resource'))
+    .map((e) => [e.transferSize, e.responseEnd]);
+"""
+
+
+def line_time(driver, text, seconds):
+    deadline = time.monotonic() + seconds
+    while True:
+        for at, line in driver.execute_script("return window.measuredLines"):
+            if line.startswith(text):
+                return at
+        if time.monotonic() > deadline:
+            raise Failed("no console line '%s' in %d s" % (text, seconds))
+        time.sleep(0.1)
+
+
+# The lake is ready for play when the click that starts a game would start
+# it: with every picture and sound the live game needs in the page. A site
+# that brings them behind the title says so on the console when their
+# package has come; one that downloads all before the game starts has them
+# at the title. The music may come later still: everything is in once the
+# last package has come.
+def slow_round(url, site):
+    later = os.path.exists(os.path.join(site, "brumalo-lake.data"))
+    with tempfile.TemporaryDirectory() as profile:
+        driver = chromium(profile)
+        try:
+            driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": SLOW_WATCH})
+            driver.execute_cdp_cmd("Network.enable", {})
+            driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
+            # A site's worker fetches outside the page's emulated link: the
+            # page's own requests go past it, over that link.
+            driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": True})
+            driver.execute_cdp_cmd("Network.emulateNetworkConditions", SLOW_LINK)
+            driver.get(url)
+            title = title_time(driver)
+            lake = line_time(driver, "Loaded package brumalo-lake.data", 120) if later else title
+            whole = line_time(driver, "Loaded package brumalo-music.data", 120) if later else title
+            paint = driver.execute_script("return window.measuredPaint")
+            arrivals = driver.execute_script(ARRIVALS)
+            return {"title": title, "lake": lake, "whole": whole, "paint": paint,
+                    "before title": sum(size for size, end in arrivals if end <= title),
+                    "total": sum(size for size, _ in arrivals)}
+        finally:
+            driver.quit()
+
+
+def slow_link_figures(rounds, url, site):
+    results = []
+    for each in range(rounds):
+        print("slow link, round %d of %d" % (each + 1, rounds), file=sys.stderr, flush=True)
+        results.append(slow_round(url, site))
+    column = lambda name: [r[name] for r in results]
+    print("A first visit over 1.6 Mbit/s with 150 ms round trips, nothing cached; "
+          "medians of %d rounds (min-max):" % rounds)
+    print("  time to title             %-26s at most 5000 ms" % spread(column("title"), 1, " ms"))
+    print("  lake ready for play       %-26s at most 15000 ms" % spread(column("lake"), 1, " ms"))
+    print("  everything in, the music  %-26s" % spread(column("whole"), 1, " ms"))
+    if None not in column("paint"):
+        print("  Largest Contentful Paint  %-26s" % spread(column("paint"), 1, " ms"))
+    else:
+        print("  Largest Contentful Paint  none reported")
+    print("  bytes before the title    %-26s" % spread(column("before title"), 1e3, " KB"))
+    print("  bytes, every file         %-26s at most 6 MB" % spread(column("total"), 1e6, " MB"))
 
 
 try:

@@ -14,7 +14,13 @@
 #     light is held, and its frames per second and 95th percentile at the
 #     full 800-pixel canvas (the page not let draw fewer pixels) beside a
 #     page that draws one full-window textured blended layer a frame and
-#     nothing else, both measured in each round, with their ratios.
+#     nothing else, both measured in each round, with their ratios;
+#   - a first visit over a phone's slow link (Chromium's network emulation:
+#     1.6 Mbit/s, 150 ms round trips, the cache disabled): navigation to the
+#     title, to the lake ready for play (every picture and sound the live
+#     game needs in the page) and to everything in (the music), the page's
+#     Largest Contentful Paint, the bytes that came before the title and
+#     the bytes of every file.
 # It reports figures and judges none: it fails only when it cannot measure
 # (no site, no browser, a game that never draws).
 #

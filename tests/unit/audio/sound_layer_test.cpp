@@ -1,5 +1,6 @@
 #include "audio/fsound.h"
 #include "audio/sound_file_kind.h"
+#include "platform/mixer.h"
 #include "sound_files.h"
 
 #include <gtest/gtest.h>
@@ -93,6 +94,39 @@ TEST_F(SoundLayer, TheBackgroundStreamsAndStops) {
     EXPECT_TRUE(FSOUND_IsPlaying(playing));
     EXPECT_TRUE(FSOUND_StopSound(playing));
     EXPECT_FALSE(FSOUND_IsPlaying(playing));
+}
+
+// The browser's music comes after the game has started it: it joins then,
+// held if the game is paused, and not at all once the game has stopped it.
+TEST_F(SoundLayer, MusicOnItsWayJoinsWhenItArrivesUnlessStopped) {
+    ASSERT_TRUE(FSOUND_Init(44100, 32, 0));
+    const std::string stoppedPath = scratch.file("stopped.mp3");
+    const std::string path = scratch.file("bg.mp3");
+    FSOUND_ExpectFile(stoppedPath.c_str());
+    FSOUND_ExpectFile(path.c_str());
+    FSOUND_SAMPLE* stopped = load(stoppedPath);
+    FSOUND_SAMPLE* bg = load(path);
+    ASSERT_NE(stopped, nullptr);
+    ASSERT_NE(bg, nullptr);
+    EXPECT_TRUE(FSOUND_StopSound(FSOUND_PlaySound(FSOUND_FREE, stopped)));
+    const int playing = FSOUND_PlaySound(FSOUND_FREE, bg);
+    ASSERT_GT(playing, 0);
+    EXPECT_FALSE(FSOUND_IsPlaying(playing));
+
+    const std::vector<char> music = readBytes(builtSound("bg.mp3"));
+    scratch.write("stopped.mp3", music);
+    FSOUND_FileArrived(stoppedPath.c_str());
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+
+    FSOUND_SetPaused(FSOUND_ALL, 1);
+    scratch.write("bg.mp3", music);
+    FSOUND_FileArrived(path.c_str());
+    EXPECT_TRUE(FSOUND_IsPlaying(playing));
+    EXPECT_NE(Mix_PausedMusic(), 0);
+    EXPECT_TRUE(FSOUND_StopSound(playing));
+
+    // A file nobody said was coming is missing, as ever.
+    EXPECT_EQ(load(scratch.file("nothing.wav")), nullptr);
 }
 
 TEST_F(SoundLayer, CloseIsSafeBeforeInitTwiceAndBeforeAFreshStart) {

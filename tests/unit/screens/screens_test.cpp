@@ -3,6 +3,7 @@
 #include "fresh_process.h"
 #include "game/live_mode.h"
 #include "gfx/picture_paths.h"
+#include "gfx/texture_cache.h"
 #include "screens/end_state.h"
 #include "screens/start_state.h"
 
@@ -74,6 +75,32 @@ TEST_F(TitleScreen, LoadsTheGamesPicturesOneAFrameWhileThePlayerReads) {
         EXPECT_TRUE(textureCache.count(path)) << path;
     }
     EXPECT_FALSE(textureCache.count(pictures::win));
+}
+
+// The browser brings the instructions and the live game's pictures behind
+// the title: one still on its way is neither loaded as missing nor played
+// without, and the clicks that asked for it are answered once it is in.
+TEST_F(TitleScreen, PicturesOnTheirWayAreWaitedForAndSoAreTheClicks) {
+    expectPicture(pictures::instructions);
+    expectPicture(pictures::background);
+    console.take();
+    startState.mouse(GLUT_LEFT_BUTTON, GLUT_UP, 0, 0);
+    startState.update();
+    EXPECT_STREQ(shownPath(), "./img/splash.jpg");
+    pictureArrived(pictures::instructions);
+    startState.update();
+    EXPECT_STREQ(shownPath(), "./img/instructions.jpg");
+
+    startState.mouse(GLUT_LEFT_BUTTON, GLUT_UP, 0, 0);
+    startState.update();
+    EXPECT_EQ(console.take(), "Loaded texture ./img/instructions.jpg\n");
+    EXPECT_EQ(currentState, &startState);
+
+    pictureArrived(pictures::background);
+    startState.update();
+    EXPECT_EQ(currentState, &liveMode);
+    EXPECT_NE(static_cast<int>(getTexture(pictures::background)->glName), -1);
+    liveMode.finish(nullptr);
 }
 
 TEST_F(TitleScreen, LoadingAheadLeavesTheScreensOwnPictureBound) {
