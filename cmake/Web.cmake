@@ -5,9 +5,10 @@
 # The game is the same sources as on the desktop, src/platform/web in place
 # of src/platform/desktop, on emscripten's GLUT, SDL 1 mixer and
 # OpenGL 1.1 emulation over WebGL. Its pictures and sounds are made by the
-# desktop's rules; the browser gets them as one package of shared data,
-# downloaded before the game starts, and the few pictures with lettering as
-# plain files per language, of which the game fetches only its player's.
+# desktop's rules; the browser gets the shared ones in packages, the title's
+# picture before the game starts and the rest behind it while the title
+# shows, and the few pictures with lettering as plain files per language,
+# for a mouse or for a finger, of which the game fetches only its player's.
 
 set(siteDir ${CMAKE_BINARY_DIR}/site)
 file(MAKE_DIRECTORY ${siteDir})
