@@ -55,11 +55,13 @@ def view_box(root):
 def lettering_box(root, text):
     """Where rsvg-convert draws one text element, as (left, top, right,
     bottom) in the picture's units: the picture's styles and that text
-    alone, without its shadow, rendered one pixel a unit."""
+    alone, without its shadow and shown, rendered one pixel a unit."""
     alone = ElementTree.Element(root.tag, root.attrib)
     alone.extend(root.findall(SVG + "defs"))
     alone.append(copy.copy(text))
     alone[-1].attrib.pop("filter", None)
+    # A line hidden in the picture as drawn for the mouse shows for a finger.
+    alone[-1].attrib.pop("display", None)
     left, top, width, height = view_box(root)
     with tempfile.TemporaryDirectory() as folder:
         svg, png = os.path.join(folder, "text.svg"), os.path.join(folder, "text.png")
