@@ -180,12 +180,17 @@ other_window() { other=$(xdotool search --onlyvisible --name '^other$' 2>/dev/nu
 keep_trying 30 other_window || fail "no other window to focus"
 dimmed() { less_than "$(mean_of "$1")" "$(mean_of "$(shot playing)")"; }
 bright() { ! dimmed "$1"; }
+game_has_keyboard() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$game_window" ]; }
 for paused_first in no yes; do
     [ "$paused_first" = no ] || { xdotool key p && wait_for_shot paused_by_p 30 dimmed; }
     xdotool windowactivate "$other" 2>/dev/null || xdotool windowfocus "$other"
     wait_for_shot "away_$paused_first" 30 dimmed ||
         fail "the game was not paused with another window holding the keyboard (paused first: $paused_first)"
-    xdotool windowactivate "$game_window" 2>/dev/null
+    # The window manager hands the keyboard back in its own time, and moves
+    # it about as it does: the click comes once the game holds it, or the
+    # hand-over would land after the resume as a loss of its own.
+    xdotool windowactivate --sync "$game_window" 2>/dev/null
+    keep_trying 30 game_has_keyboard || fail "the game never got the keyboard back"
     point_at_game
     xdotool click 1
     wait_for_shot "back_$paused_first" 30 bright || fail "the click did not resume the game"
