@@ -1,11 +1,13 @@
 #include "app/player_controls.h"
 
+#include "app/game_clock.h"
 #include "audio/sound_bank.h"
 #include "platform/window_fullscreen.h"
 #include "player/settings.h"
 
 #include <GL/freeglut.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -49,6 +51,7 @@ void applyKeptSettings() {
     static const bool keptAtExit = std::atexit([] { keepPendingSettings(); }) == 0;
     (void)keptAtExit;
     SoundBank::setMuted(settings.muted);
+    SoundBank::setVolume(settings.volume);
     fullscreenWhenShown = settings.fullscreen;
 }
 
@@ -85,6 +88,34 @@ void toggleMute() {
     settings.muted = !settings.muted;
     SoundBank::setMuted(settings.muted);
     settingsChanged();
+}
+
+long long volumeChangedAtMs = -1;
+
+int soundVolume() {
+    return settings.volume;
+}
+
+void changeVolume(const int steps) {
+    settings.volume = std::clamp(settings.volume + steps, 0, 5);
+    settings.unreadVolume.clear();
+    SoundBank::setVolume(settings.volume);
+    volumeChangedAtMs = elapsedMs;
+    settingsChanged();
+}
+
+bool focusToggles() {
+    return settings.focusToggles;
+}
+
+void setFocusToggles(const bool toggles) {
+    settings.focusToggles = toggles;
+    settings.unreadFocus.clear();
+    settingsChanged();
+}
+
+bool fullscreenNow() {
+    return fullscreenShown();
 }
 
 bool controlKey(const unsigned char key) {

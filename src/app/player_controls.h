@@ -23,6 +23,19 @@ void keepPendingSettings();
 void toggleFullscreen();
 void toggleMute();
 
+// The volume's step, 0 (off) to 5, kept with the other choices, and the
+// moment it last changed (on the frame clock), for showing it briefly.
+int soundVolume();
+void changeVolume(int steps);
+extern long long volumeChangedAtMs;
+
+// A press starts the focus and the next stops it, rather than focusing
+// while held: for players who cannot hold a button down.
+bool focusToggles();
+void setFocusToggles(bool toggles);
+
+bool fullscreenNow();
+
 // Where the screen leaves or takes fullscreen without the game's keys (a
 // browser's own Esc or button, a window manager's own key or menu), the kept
 // choice follows what the player sees.

@@ -3,6 +3,7 @@
 #include "audio/sound_file_kind.h"
 #include "platform/mixer.h"
 
+#include <algorithm>
 #include <cstring>
 
 struct FSOUND_SAMPLE {
@@ -28,6 +29,7 @@ constexpr int maxPathLength = 128;
 struct SoundLayer {
     bool open;
     bool muted; // kept while the device is closed, and applied when it opens
+    int volumeCut; // 255 less the master volume, so that the zeroed layer is at full
     int mixChannels;
     int minHardwareChannels;
     int lastPlayback;                       // handle of the most recent playback
@@ -170,10 +172,10 @@ signed char FSOUND_SetMinHardwareChannels(int min) {
     return fsoundTrue;
 }
 
-// Full volume or none: the game has no other level. Channel volumes outlast
+// The player's master volume, or none while muted. Channel volumes outlast
 // the sounds on them, and the music volume outlasts the music.
 static void applyVolume() {
-    const int volume = layer.muted ? 0 : MIX_MAX_VOLUME;
+    const int volume = layer.muted ? 0 : (255 - layer.volumeCut) * MIX_MAX_VOLUME / 255;
     Mix_Volume(-1, volume);
     Mix_VolumeMusic(volume);
 }
@@ -304,6 +306,13 @@ signed char FSOUND_SetMute(int channel, signed char mute) {
         applyVolume();
     }
     return fsoundTrue;
+}
+
+void FSOUND_SetSFXMasterVolume(int volume) {
+    layer.volumeCut = 255 - std::clamp(volume, 0, 255);
+    if (layer.open) {
+        applyVolume();
+    }
 }
 
 void FSOUND_ExpectFile(const char* path) {

@@ -59,6 +59,10 @@ signed char FSOUND_SetPaused(int channel, signed char paused);
 // called before FSOUND_Init, and the device then opens silenced.
 signed char FSOUND_SetMute(int channel, signed char mute);
 
+// Every sound's loudness, 0 (silent) to 255 (full, the start), under the
+// mute; it may come before FSOUND_Init too.
+void FSOUND_SetSFXMasterVolume(int volume);
+
 // A sound file the platform is still downloading (the browser's music comes
 // after the title), by the text of the path the game will load it by. Loading
 // it before it arrives gives a silent sample instead of none; once

@@ -1,5 +1,7 @@
 #include "audio/sound_bank.h"
 
+#include <algorithm>
+
 #include <cstdio>
 #include <cstring>
 
@@ -91,6 +93,12 @@ void SoundBank::setPaused(const bool paused) {
 
 void SoundBank::setMuted(const bool muted) {
     FSOUND_SetMute(FSOUND_ALL, muted ? 1 : 0);
+}
+
+void SoundBank::setVolume(const int step) {
+    // Halving the amplitude for each step down from full; off is silence.
+    const int clamped = std::clamp(step, 0, 5);
+    FSOUND_SetSFXMasterVolume(clamped == 0 ? 0 : 255 >> (5 - clamped));
 }
 
 void SoundBank::close() {

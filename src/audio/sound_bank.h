@@ -44,6 +44,10 @@ struct SoundBank {
     // come before init, and the sound then starts silenced.
     static void setMuted(bool muted);
 
+    // The player's volume, 0 (off) to 5 (full): each step 6 dB from the
+    // next, an even stride to the ear.
+    static void setVolume(int step);
+
     // stopAll, then shuts the sound layer down. Runs at process exit, also
     // when the live game was never entered.
     void close();

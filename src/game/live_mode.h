@@ -3,6 +3,7 @@
 #include "app/state.h"
 #include "audio/sound_bank.h"
 #include "game/canvas_box.h"
+#include "game/pause_panel.h"
 #include "gfx/sprite.h"
 
 #include <cstdint>
@@ -40,6 +41,11 @@ class LiveMode : public State {
     // held and its sounds wait where they were (pause.cpp).
     void pause();
     void resume();
+
+    // The pause menu as it stands: its current line and the player's
+    // choices it shows.
+    PauseMenuView pauseMenuView() const;
+    MenuLine menuLine = MenuLine::resume;
 
     std::uint8_t won = 0;
     SoundBank sounds;

@@ -3,6 +3,7 @@
 // entity stand still and the paused seconds never count; the sounds wait
 // where they were.
 #include "app/game_clock.h"
+#include "app/player_controls.h"
 #include "game/live_mode.h"
 #include "platform/pause_key.h"
 
@@ -32,6 +33,10 @@ void LiveMode::resume() {
     releaseGameClock();
     SoundBank::setPaused(false);
     glutSetCursor(GLUT_CURSOR_NONE);
+}
+
+PauseMenuView LiveMode::pauseMenuView() const {
+    return {menuLine, soundVolume(), fullscreenNow(), focusToggles()};
 }
 
 void LiveMode::keyDown(const unsigned char key, int, int) {

@@ -15,7 +15,7 @@ constexpr float panelHeight = 200;
 
 } // namespace
 
-void drawPausePanel() {
+void drawPausePanel(const PauseMenuView&) {
     // A sprite with no picture is a plain quad in its colour.
     Sprite dim;
     dim.scale = {800, 600, 1};

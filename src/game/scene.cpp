@@ -162,6 +162,6 @@ void LiveMode::draw() {
     }
 
     if (paused) {
-        drawPausePanel();
+        drawPausePanel(pauseMenuView());
     }
 }

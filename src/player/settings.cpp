@@ -48,12 +48,34 @@ bool clearForSettings(const std::string& path) {
                                       "they were kept as %s and new settings begun"});
 }
 
+// One line each for a value the game cannot use, which it then does without.
+void tellOfUnreadValues(const std::string& path, const Settings& settings) {
+    if (!settings.unreadVolume.empty()) {
+        std::fprintf(stderr,
+                     "Brumalo: the volume \"%s\" in %s is not one of 0 to 5, so the full "
+                     "volume is used.\n",
+                     settings.unreadVolume.c_str(), path.c_str());
+    }
+    if (!settings.unreadFocus.empty()) {
+        std::fprintf(stderr,
+                     "Brumalo: the focus \"%s\" in %s is neither hold nor toggle, so the "
+                     "light is focused while held.\n",
+                     settings.unreadFocus.c_str(), path.c_str());
+    }
+}
+
 } // namespace
 
 std::string formatSettings(const Settings& settings) {
+    const std::string volume = !settings.unreadVolume.empty() ? settings.unreadVolume
+                                                               : std::to_string(settings.volume);
+    const std::string focus = !settings.unreadFocus.empty() ? settings.unreadFocus
+                              : settings.focusToggles       ? "toggle"
+                                                            : "hold";
     std::string text = std::string("# Brumalo's settings\nfullscreen = ") +
                        (settings.fullscreen ? "yes" : "no") +
-                       "\nmute = " + (settings.muted ? "yes" : "no") + "\n";
+                       "\nmute = " + (settings.muted ? "yes" : "no") + "\nvolume = " + volume +
+                       "\nfocus = " + focus + "\n";
     for (const std::string& line : settings.otherLines) {
         text += line + "\n";
     }
@@ -75,6 +97,18 @@ std::optional<Settings> parseSettings(std::string_view text) {
             return std::nullopt;
         }
         const std::string_view key = trimmed(line.substr(0, equals));
+        const std::string_view text = trimmed(line.substr(equals + 1));
+        if (key == "volume") {
+            const bool step = text.size() == 1 && text[0] >= '0' && text[0] <= '5';
+            settings.volume = step ? text[0] - '0' : Settings{}.volume;
+            settings.unreadVolume = step ? "" : std::string(text);
+            continue;
+        }
+        if (key == "focus") {
+            settings.focusToggles = text == "toggle";
+            settings.unreadFocus = text == "toggle" || text == "hold" ? "" : std::string(text);
+            continue;
+        }
         bool* value = key == "fullscreen" ? &settings.fullscreen
                       : key == "mute"     ? &settings.muted
                                           : nullptr;
@@ -84,7 +118,7 @@ std::optional<Settings> parseSettings(std::string_view text) {
             settings.otherLines.emplace_back(line);
             continue;
         }
-        const std::optional<bool> yes = parseYesNo(trimmed(line.substr(equals + 1)));
+        const std::optional<bool> yes = parseYesNo(text);
         if (!yes) {
             return std::nullopt;
         }
@@ -103,6 +137,7 @@ Settings loadSettings() {
     const SmallFile file = readSmallFile(path);
     if (file.state == SmallFile::State::Read) {
         if (const std::optional<Settings> settings = parseSettings(file.text)) {
+            tellOfUnreadValues(path, *settings);
             return *settings;
         }
     }

@@ -72,7 +72,7 @@ TEST_F(Overlays, ThePausePanelStandsCentredOnTheDimmedScene) {
     redScene.scale = {800, 600, 1};
     redScene.colour[1] = redScene.colour[2] = 0;
     redScene.draw();
-    drawPausePanel();
+    drawPausePanel(PauseMenuView{});
 
     // Red at 45% around the panel's 380 by 168 units, its navy within.
     for (const auto& [x, y] : {std::pair{-396, 296}, {396, -296}, {0, 92}, {0, -92}, {-198, 0}}) {
