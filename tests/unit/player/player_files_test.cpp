@@ -199,14 +199,33 @@ TEST_F(PlayerFiles, SettingsComeBackAsSavedAndADamagedFileIsSetAsideForTheDefaul
     EXPECT_EQ(complaints(), "");
 
     // Comments, spaces and keys of no use pass; junk, or a value not yes or no, does not.
-    put(settings(), "\n# mine\r\n  fullscreen=yes  \nvolume = 11\n");
+    put(settings(), "\n# mine\r\n  fullscreen=yes  \nlanguage = eo\n");
     Settings loaded = loadSettings();
     EXPECT_TRUE(loaded.fullscreen);
     // A newer version's keys outlast this one writing the file.
     loaded.muted = true;
     saveSettings(loaded);
-    EXPECT_EQ(contents(settings()),
-              "# Brumalo's settings\nfullscreen = yes\nmute = yes\nvolume = 11\n");
+    EXPECT_EQ(contents(settings()), "# Brumalo's settings\nfullscreen = yes\nmute = yes\nvolume = "
+                                    "5\nfocus = hold\nlanguage = eo\n");
+
+    // A volume or focus the game cannot use costs only that choice: one
+    // line each, the default, and the value written back until changed.
+    put(settings(), "volume = 11\nfocus = sideways\nmute = yes\n");
+    loaded = loadSettings();
+    EXPECT_EQ(loaded.volume, 5);
+    EXPECT_FALSE(loaded.focusToggles);
+    EXPECT_TRUE(loaded.muted);
+    const std::string told = complaints();
+    EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 2) << told;
+    EXPECT_NE(told.find("\"11\""), std::string::npos) << told;
+    EXPECT_NE(told.find("\"sideways\""), std::string::npos) << told;
+    EXPECT_EQ(contents(settings()), "volume = 11\nfocus = sideways\nmute = yes\n");
+    loaded.focusToggles = true;
+    loaded.unreadFocus.clear();
+    saveSettings(loaded);
+    EXPECT_EQ(contents(settings()), "# Brumalo's settings\nfullscreen = no\nmute = yes\nvolume = "
+                                    "11\nfocus = toggle\n");
+    complaints();
     for (const std::string& text :
          {std::string("fullscreen = maybe\n"), std::string("fullscreen\n"),
           std::string("fullscreen = yes\n\0=\0\n", 21)}) {
