@@ -6,10 +6,10 @@
 // screen's mouse and motion), since it also says where; steering by a
 // velocity goes through game/steering.h.
 enum class Action {
-    choose,     // what a click does: on with the title, focus in a live game, a menu line
-    focus,      // focusing the light, and nothing else (a trigger)
-    pause,      // pauses a live game, or resumes it
-    up,         // the menu's lines and values
+    choose, // what a click does: on with the title, focus in a live game, a menu line
+    focus,  // focusing the light, and nothing else (a trigger)
+    pause,  // pauses a live game, or resumes it
+    up,     // the menu's lines and values
     down,
     left,
     right,

@@ -1,10 +1,15 @@
 #include "app/frame.h"
 
+#include "app/actions.h"
 #include "app/camera.h"
+#include "app/controller_actions.h"
 #include "app/game_clock.h"
+#include "app/key_actions.h"
 #include "app/player_controls.h"
 #include "app/state.h"
 #include "game/live_mode.h"
+#include "game/pause_panel.h"
+#include "platform/controllers.h"
 #include "platform/frame_pacing.h"
 #include "platform/game_end.h"
 #include "platform/pause_key.h"
@@ -19,9 +24,6 @@
 // an earlier hold sees a newer number and stops.
 static int holdNumber = 0;
 static constexpr unsigned int pauseKeyCheckMs = 100;
-
-static constexpr unsigned char escapeKey = 27;
-static constexpr unsigned char ctrlQ = 17;
 
 // A held key repeats, as presses alone where the platform tells repeats
 // apart: a press of the key already down is a repeat, and left out, so that
@@ -60,6 +62,10 @@ static void checkPauseKeyWhileHeld(const int hold) {
     if (pauseKeyPressed()) {
         onSpecial(pauseSpecialKey, 0, 0);
     }
+    // A controller's Start, or the menu's lines, go on being heard.
+    if (gameClockHeld() && hold == holdNumber) {
+        pollController();
+    }
     if (gameClockHeld() && hold == holdNumber) {
         glutTimerFunc(pauseKeyCheckMs, checkPauseKeyWhileHeld, hold);
     }
@@ -76,6 +82,18 @@ static void startIdlePasses() {
     glutIdleFunc(onIdle);
 }
 
+// The volume, for a moment after the player changed it; a paused game's
+// menu shows it already, and its frames stand still.
+static constexpr std::int64_t volumeShownMs = 1500;
+
+static void showVolumeChange() {
+    const std::int64_t since = elapsedMs - volumeChangedAtMs;
+    if (volumeChangedAtMs < 0 || gameClockHeld() || since >= volumeShownMs) {
+        return;
+    }
+    drawVolumeShown(soundVolume(), 1.0f - static_cast<float>(since) / volumeShownMs);
+}
+
 void onReshape(const int width, const int height) {
     followFullscreenShown();
     if (currentCamera) {
@@ -90,6 +108,7 @@ void onDisplay() {
     if (currentState) {
         currentState->draw();
     }
+    showVolumeChange();
     glPopMatrix();
     paceFrame();
     glutSwapBuffers();
@@ -107,6 +126,7 @@ void onIdle() {
         return;
     }
     tickClock();
+    pollController();
     if (currentState) {
         currentState->update();
     }
@@ -131,53 +151,32 @@ void onPassiveMotion(const int x, const int y) {
     }
 }
 
-void onKeyboard(const unsigned char key, const int x, const int y) {
-    if (!firstPress(sameKey(key))) {
-        return;
-    }
-    if (key == escapeKey || key == ctrlQ) {
-        keepPendingSettings();
-        endGame();
-        return;
-    }
-    if (controlKey(key)) {
-        return;
-    }
-    if (currentState) {
-        currentState->keyDown(key, x, y);
+void onKeyboard(const unsigned char key, int, int) {
+    if (firstPress(sameKey(key))) {
+        keyboardKey(key, true);
     }
 }
 
-void onKeyboardUp(const unsigned char key, const int x, const int y) {
+void onKeyboardUp(const unsigned char key, int, int) {
     keyReleased(sameKey(key));
-    if (currentState) {
-        currentState->keyUp(key, x, y);
-    }
+    keyboardKey(key, false);
 }
 
-void onSpecial(const int key, const int x, const int y) {
+void onSpecial(const int key, int, int) {
     // The Pause key comes once a press already, and is never let go here.
     if (key != pauseSpecialKey && !firstPress(specialKeys + key)) {
         return;
     }
     if (key == GLUT_KEY_F4 && (glutGetModifiers() & GLUT_ACTIVE_ALT)) {
-        keepPendingSettings();
-        endGame();
+        act(Action::quit, true);
         return;
     }
-    if (controlSpecialKey(key)) {
-        return;
-    }
-    if (currentState) {
-        currentState->specialDown(key, x, y);
-    }
+    specialKey(key, true);
 }
 
-void onSpecialUp(const int key, const int x, const int y) {
+void onSpecialUp(const int key, int, int) {
     keyReleased(specialKeys + key);
-    if (currentState) {
-        currentState->specialUp(key, x, y);
-    }
+    specialKey(key, false);
 }
 
 // A player who leaves the window, or hides it, has stopped playing.
@@ -201,6 +200,7 @@ void onWindowStatus(const int status) {
 void onFocusLost() {
     // A key let go in another window is never let go here.
     keyDown = noKeyDown;
+    letGoOfKeys();
     pauseLiveGame();
 }
 
@@ -211,6 +211,7 @@ int runGame(int argc, char** argv) {
     glutCreateWindow("Brumalo");
     identifyWindow();
     watchPauseKey();
+    watchControllers();
     applyKeptSettings();
 
     camera.eye[2] = -50.0f;

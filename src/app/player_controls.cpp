@@ -2,6 +2,7 @@
 
 #include "app/game_clock.h"
 #include "audio/sound_bank.h"
+#include "platform/game_end.h"
 #include "platform/window_fullscreen.h"
 #include "player/settings.h"
 
@@ -11,8 +12,6 @@
 #include <cstdlib>
 
 namespace {
-
-constexpr unsigned char enterKey = 13;
 
 // A change is written this long after it is made, with whatever followed it:
 // a player trying M a few times, or F11 and back, gives one write, and none
@@ -90,7 +89,7 @@ void toggleMute() {
     settingsChanged();
 }
 
-long long volumeChangedAtMs = -1;
+std::int64_t volumeChangedAtMs = -1;
 
 int soundVolume() {
     return settings.volume;
@@ -100,7 +99,8 @@ void changeVolume(const int steps) {
     settings.volume = std::clamp(settings.volume + steps, 0, 5);
     settings.unreadVolume.clear();
     SoundBank::setVolume(settings.volume);
-    volumeChangedAtMs = elapsedMs;
+    // A paused game's menu shows the volume itself.
+    volumeChangedAtMs = gameClockHeld() ? -1 : elapsedMs;
     settingsChanged();
 }
 
@@ -118,22 +118,25 @@ bool fullscreenNow() {
     return fullscreenShown();
 }
 
-bool controlKey(const unsigned char key) {
-    if (key == 'm' || key == 'M') {
+void answerPlayerControl(const Action action) {
+    switch (action) {
+    case Action::mute:
         toggleMute();
-        return true;
-    }
-    if (key == enterKey && (glutGetModifiers() & GLUT_ACTIVE_ALT)) {
+        return;
+    case Action::volumeDown:
+        changeVolume(-1);
+        return;
+    case Action::volumeUp:
+        changeVolume(1);
+        return;
+    case Action::fullscreen:
         toggleFullscreen();
-        return true;
+        return;
+    case Action::quit:
+        keepPendingSettings();
+        endGame();
+        return;
+    default:
+        return;
     }
-    return false;
-}
-
-bool controlSpecialKey(const int key) {
-    if (key == GLUT_KEY_F11) {
-        toggleFullscreen();
-        return true;
-    }
-    return false;
 }

@@ -1,8 +1,12 @@
 #pragma once
 
-// The keys that serve the player on every screen rather than the game:
-// F11 and Alt+Enter switch between a window and fullscreen, M silences every
-// sound and brings it back. Both choices are kept for the next start.
+#include "app/actions.h"
+
+#include <cstdint>
+
+// What serves the player on every screen rather than the game: fullscreen
+// or a window, every sound silenced or brought back, the volume, and
+// quitting. The choices are kept for the next start.
 
 // Reads the kept choices: the sound is silenced before it ever opens, and
 // the window goes fullscreen once it is shown. Needs the window.
@@ -12,9 +16,9 @@ void applyKeptSettings();
 // a window it already shows.
 void windowShown();
 
-// True when the key is one of the player's controls, which is then handled.
-bool controlKey(unsigned char key);
-bool controlSpecialKey(int key);
+// Answers one of the player's own actions (mute, the volume's steps,
+// fullscreen, quit), on whatever screen shows.
+void answerPlayerControl(Action action);
 
 // The settings changed since the last write, written now: before the game
 // ends, so that nothing the player chose is lost to the wait.
@@ -27,7 +31,7 @@ void toggleMute();
 // moment it last changed (on the frame clock), for showing it briefly.
 int soundVolume();
 void changeVolume(int steps);
-extern long long volumeChangedAtMs;
+extern std::int64_t volumeChangedAtMs;
 
 // A press starts the focus and the next stops it, rather than focusing
 // while held: for players who cannot hold a button down.

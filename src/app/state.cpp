@@ -16,10 +16,7 @@ void State::update() {}
 void State::mouse(int, int, int, int) {}
 void State::motion(int, int) {}
 void State::passiveMotion(int, int) {}
-void State::keyDown(unsigned char, int, int) {}
-void State::keyUp(unsigned char, int, int) {}
-void State::specialDown(int, int, int) {}
-void State::specialUp(int, int, int) {}
+void State::action(Action, bool) {}
 
 bool switchState(State* next) {
     if (currentState && !currentState->leave(next)) {

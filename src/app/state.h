@@ -1,7 +1,10 @@
 #pragma once
 
+#include "app/actions.h"
+
 // A screen of the game: the title, the live game or the result. Exactly one
-// is current; the frame sends it every draw, update and input event.
+// is current; the frame sends it every draw, update and pointer event, and
+// the actions of every other device.
 class State {
   public:
     explicit State(const char* name) : name(name) {}
@@ -15,10 +18,8 @@ class State {
     virtual void mouse(int button, int buttonState, int x, int y);
     virtual void motion(int x, int y);
     virtual void passiveMotion(int x, int y);
-    virtual void keyDown(unsigned char key, int x, int y);
-    virtual void keyUp(unsigned char key, int x, int y);
-    virtual void specialDown(int key, int x, int y);
-    virtual void specialUp(int key, int x, int y);
+    // The keys and a controller reach a screen as the player's actions.
+    virtual void action(Action action, bool down);
 
     const char* const name;
 };

@@ -28,7 +28,7 @@ constexpr int maxPathLength = 128;
 // Plain zero-initialised data only: see the note in the header.
 struct SoundLayer {
     bool open;
-    bool muted; // kept while the device is closed, and applied when it opens
+    bool muted;    // kept while the device is closed, and applied when it opens
     int volumeCut; // 255 less the master volume, so that the zeroed layer is at full
     int mixChannels;
     int minHardwareChannels;

@@ -92,6 +92,7 @@ bool LiveMode::enter(State*) {
 
     ray = new Ray;
     rayOn = 0;
+    focusHeldBy = 0;
     // The glass is the pointer now; the system's own would only hide it.
     glutSetCursor(GLUT_CURSOR_NONE);
 

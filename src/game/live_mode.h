@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/camera.h"
 #include "app/state.h"
 #include "audio/sound_bank.h"
 #include "game/canvas_box.h"
@@ -34,8 +35,7 @@ class LiveMode : public State {
     void mouse(int button, int buttonState, int x, int y) override;
     void motion(int x, int y) override;
     void passiveMotion(int x, int y) override;
-    void keyDown(unsigned char key, int x, int y) override;
-    void specialDown(int key, int x, int y) override;
+    void action(Action action, bool down) override;
 
     // A paused game stands still under a panel that says so: its clock is
     // held and its sounds wait where they were (pause.cpp).
@@ -46,6 +46,11 @@ class LiveMode : public State {
     // choices it shows.
     PauseMenuView pauseMenuView() const;
     MenuLine menuLine = MenuLine::resume;
+
+    // What holds the light focused: it shines while any of them holds it.
+    enum FocusSource : unsigned { focusByPointer = 1, focusByChoose = 2, focusByTrigger = 4 };
+    void holdFocus(FocusSource source, bool down);
+    unsigned focusHeldBy = 0;
 
     std::uint8_t won = 0;
     SoundBank sounds;
@@ -79,12 +84,21 @@ class LiveMode : public State {
     float gameSeconds() const;
 
   private:
+    void steerGlass();
+    void clickPauseMenu(int x, int y);
+    void pointAtPauseMenu(int x, int y);
+    void chooseMenuLine();
+    void changeMenuValue(int step);
+    void menuAction(Action action);
     void destroyEntities();
     void catchShadowsUnder(const Icicle& icicle);
     void focusLight();
 };
 
 extern LiveMode liveMode;
+
+// The canvas point under a window pixel of the game's window as it is now.
+CanvasPoint pointerOnCanvas(int x, int y);
 
 // Pauses the live game if it is being played; the frame calls it when the
 // player leaves or hides the window.

@@ -12,6 +12,7 @@
 #include "game/live_mode.h"
 #include "game/random.h"
 #include "gfx/picture_paths.h"
+#include "platform/controllers.h"
 #include "screens/end_state.h"
 
 #include <cmath>
@@ -22,6 +23,8 @@ constexpr const char* dripSounds[] = {"drip0", "drip1", "drip2", "drip3", "drip4
 
 constexpr double minimumFrameDelta = 0.001;
 constexpr double gameLength = 240;
+// A catch felt in the hands, where the player holds a controller.
+constexpr int fishCaughtRumbleMs = 150;
 constexpr std::int64_t dropSpacingMs = 660;
 constexpr float focalDistance = 40;
 constexpr float branchReach = 10;
@@ -88,6 +91,8 @@ void LiveMode::update() {
     if (frameDelta < minimumFrameDelta) {
         return;
     }
+    // The keys or a controller move the glass by the frame's time.
+    steerGlass();
     // 2. The game clock; at 240 seconds the sun has set and the game is lost.
     float progress = static_cast<float>(static_cast<double>(gameSeconds()) / gameLength);
     if (progress < 0) {
@@ -202,6 +207,7 @@ void LiveMode::catchShadowsUnder(const Icicle& icicle) {
         fish->scale = {64, 64, 64};
         fish->position = {static_cast<float>(40 * n - 60), -167, 0};
         caughtFish.push_back(fish);
+        rumbleController(fishCaughtRumbleMs);
 
         removeAt(shadows, j);
         sounds.play("ding");

@@ -67,8 +67,8 @@ void tellOfUnreadValues(const std::string& path, const Settings& settings) {
 } // namespace
 
 std::string formatSettings(const Settings& settings) {
-    const std::string volume = !settings.unreadVolume.empty() ? settings.unreadVolume
-                                                               : std::to_string(settings.volume);
+    const std::string volume =
+        !settings.unreadVolume.empty() ? settings.unreadVolume : std::to_string(settings.volume);
     const std::string focus = !settings.unreadFocus.empty() ? settings.unreadFocus
                               : settings.focusToggles       ? "toggle"
                                                             : "hold";

@@ -79,9 +79,18 @@ void EndState::update() {
 }
 
 void EndState::mouse(const int button, const int buttonState, int, int) {
-    if (button != GLUT_LEFT_BUTTON || buttonState != GLUT_UP) {
-        return;
+    if (button == GLUT_LEFT_BUTTON && buttonState == GLUT_UP) {
+        goOn();
     }
+}
+
+void EndState::action(const Action action, const bool down) {
+    if (action == Action::choose && !down) {
+        goOn();
+    }
+}
+
+void EndState::goOn() {
     if (elapsedMs - enteredAtMs > lockedMs) {
         keepPendingSettings();
         endGame();

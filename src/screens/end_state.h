@@ -20,6 +20,10 @@ class EndState : public State {
     void draw() override;
     void update() override;
     void mouse(int button, int buttonState, int x, int y) override;
+    // Enter, Space or a controller's A: what a click does, on its release.
+    void action(Action action, bool down) override;
+    // On to the next screen, as a click asks.
+    void goOn();
 
     Sprite sprite;
     std::int64_t enteredAtMs = 0;

@@ -68,9 +68,18 @@ void StartState::update() {
 
 void StartState::mouse(const int button, const int buttonState, int, int) {
     // The release counts, anywhere in the window.
-    if (button != GLUT_LEFT_BUTTON || buttonState != GLUT_UP) {
-        return;
+    if (button == GLUT_LEFT_BUTTON && buttonState == GLUT_UP) {
+        goOn();
     }
+}
+
+void StartState::action(const Action action, const bool down) {
+    if (action == Action::choose && !down) {
+        goOn();
+    }
+}
+
+void StartState::goOn() {
     if (instructionsShown == 0 && pictureOnItsWay(pictures::instructions)) {
         instructionsWanted = true;
     } else if (instructionsShown == 0) {

@@ -8,6 +8,8 @@
 
 #include "app/camera.h"
 #include "app/game_clock.h"
+#include "app/frame.h"
+#include "app/steering_input.h"
 #include "app/state.h"
 #include "fake_gl.h"
 #include "game/random.h"
@@ -18,6 +20,10 @@
 #include "screens/start_state.h"
 
 inline void startFreshProcess() {
+    currentState = nullptr;
+    onFocusLost(); // lets go of every key held
+    stopControllerSteering();
+    steerByPointer();
     releaseGameClock();
     heldMs = 0;
     resetFakeGl();

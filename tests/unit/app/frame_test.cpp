@@ -32,10 +32,7 @@ struct RecordingState : State {
     void mouse(int b, int s, int x, int y) override { add("mouse", {b, s, x, y}); }
     void motion(int x, int y) override { add("motion", {x, y}); }
     void passiveMotion(int x, int y) override { add("passiveMotion", {x, y}); }
-    void keyDown(unsigned char k, int x, int y) override { add("keyDown", {k, x, y}); }
-    void keyUp(unsigned char k, int x, int y) override { add("keyUp", {k, x, y}); }
-    void specialDown(int k, int x, int y) override { add("specialDown", {k, x, y}); }
-    void specialUp(int k, int x, int y) override { add("specialUp", {k, x, y}); }
+    void action(Action a, bool down) override { add("action", {static_cast<int>(a), down}); }
 
     void add(const std::string& name, const std::vector<int>& values) {
         std::string line = name;
@@ -57,55 +54,59 @@ class Frame : public ::testing::Test {
     RecordingState state;
 };
 
-TEST_F(Frame, ForwardsEveryInputEventUnchangedAndInGlutsOrder) {
+// The pointer's events pass unchanged; keys reach the state as actions.
+TEST_F(Frame, ForwardsThePointerUnchangedAndKeysAsActionsInGlutsOrder) {
+    const auto action = [](Action a, bool down) {
+        return "action " + std::to_string(static_cast<int>(a)) + (down ? " 1" : " 0");
+    };
     onMouse(GLUT_RIGHT_BUTTON, GLUT_DOWN, 799, 0);
     onMotion(-3, 700);
     onPassiveMotion(12, 34);
     onKeyboard('q', 5, 6);
-    onKeyboardUp(27, 7, 8);
-    onKeyboardUp(17, 7, 8);
-    onSpecial(GLUT_KEY_F4, 1, 2);
-    onSpecialUp(GLUT_KEY_F4, 3, 4);
-    EXPECT_THAT(state.events, ElementsAre("mouse 2 0 799 0", "motion -3 700", "passiveMotion 12 34",
-                                          "keyDown 113 5 6", "keyUp 27 7 8", "keyUp 17 7 8",
-                                          "specialDown 4 1 2", "specialUp 4 3 4"));
-}
-
-TEST_F(Frame, AltWithAnotherSpecialKeyIsForwarded) {
+    onKeyboard(' ', 5, 6);
+    onKeyboard(13, 5, 6);
+    onKeyboardUp(' ', 7, 8);
+    onKeyboardUp(13, 7, 8);
+    onSpecial(GLUT_KEY_UP, 1, 2);
+    onKeyboard('W', 1, 2);
+    onSpecialUp(GLUT_KEY_UP, 3, 4);
+    onKeyboardUp('w', 3, 4);
     fakeGl().modifiers = GLUT_ACTIVE_ALT;
     onSpecial(GLUT_KEY_F5, 0, 0);
-    fakeGl().modifiers = GLUT_ACTIVE_CTRL;
-    onSpecial(GLUT_KEY_F4, 0, 0);
-    EXPECT_THAT(state.events, ElementsAre("specialDown 5 0 0", "specialDown 4 0 0"));
+    EXPECT_THAT(state.events,
+                ElementsAre("mouse 2 0 799 0", "motion -3 700", "passiveMotion 12 34",
+                            action(Action::choose, true), action(Action::choose, false),
+                            action(Action::up, true), action(Action::up, false)));
 }
 
 // Says on stderr which keys reached it: a death test runs its statement in a
 // child process, and stderr is what the parent gets to read.
 struct TellingState : State {
     TellingState() : State("telling") {}
-    void keyDown(unsigned char k, int, int) override { std::fprintf(stderr, "keyDown %d\n", k); }
-    void specialDown(int k, int, int) override { std::fprintf(stderr, "specialDown %d\n", k); }
+    void action(Action a, bool) override {
+        std::fprintf(stderr, "action %d\n", static_cast<int>(a));
+    }
 };
 
 TEST(FrameDeathTest, EscCtrlQAndAltF4EndTheProgramBeforeTheStateSeesThem) {
     static TellingState telling;
     startFreshProcess();
     currentState = &telling;
-    // A plain q first shows that what reaches the state does get told.
+    // A P first shows that what reaches the state does get told.
+    const std::string pause = "action " + std::to_string(static_cast<int>(Action::pause)) + "\n";
     EXPECT_EXIT(
         {
-            onKeyboard('q', 0, 0);
+            onKeyboard('p', 0, 0);
             onKeyboard(27, 0, 0);
         },
-        ::testing::ExitedWithCode(0),
-        AllOf(HasSubstr("keyDown 113"), Not(HasSubstr("keyDown 27"))));
-    EXPECT_EXIT(onKeyboard(17, 0, 0), ::testing::ExitedWithCode(0), Not(HasSubstr("keyDown")));
+        ::testing::ExitedWithCode(0), AllOf(HasSubstr(pause), Not(HasSubstr(pause + "action"))));
+    EXPECT_EXIT(onKeyboard(17, 0, 0), ::testing::ExitedWithCode(0), Not(HasSubstr("action")));
     EXPECT_EXIT(
         {
             fakeGl().modifiers = GLUT_ACTIVE_ALT | GLUT_ACTIVE_SHIFT;
             onSpecial(GLUT_KEY_F4, 0, 0);
         },
-        ::testing::ExitedWithCode(0), Not(HasSubstr("specialDown")));
+        ::testing::ExitedWithCode(0), Not(HasSubstr("action")));
     currentState = nullptr;
 }
 

@@ -30,7 +30,7 @@ TEST_F(Pause, TheRulesSeeNoTimePassAcrossAPauseAtEitherEnd) {
     // Paused 5 ms after that frame, by the Pause key, for thirty seconds,
     // with GLUT calling in now and then: nothing moves, and no frame counts.
     fakeGl().elapsedMs = start + 239'905;
-    game.specialDown(pauseSpecialKey, 0, 0);
+    game.action(Action::pause, true);
     ASSERT_TRUE(game.paused);
     idleAt(start + 255'000);
     idleAt(start + 269'905);
@@ -49,8 +49,9 @@ TEST_F(Pause, TheRulesSeeNoTimePassAcrossAPauseAtEitherEnd) {
     EXPECT_EQ(currentState, &game);
 
     // P pauses and resumes too, and the sun still sets on time.
-    game.keyDown('p', 0, 0);
-    game.keyDown('P', 0, 0);
+    onKeyboard('p', 0, 0);
+    onKeyboardUp('p', 0, 0);
+    onKeyboard('P', 0, 0);
     idleAt(start + 270'000);
     EXPECT_NE(currentState, &game);
 }

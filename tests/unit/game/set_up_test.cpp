@@ -131,7 +131,7 @@ TEST_F(Steering, TheLeftButtonHeldFocusesAndShowsTheGlowingGlass) {
     EXPECT_EQ(game.magnifier.texOffset[0], 0);
     release();
     EXPECT_EQ(game.rayOn, 0);
-    game.keyDown('a', 0, 0);
+    game.action(Action::left, true);
     EXPECT_EQ(game.rayOn, 0);
 }
 

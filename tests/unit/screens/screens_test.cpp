@@ -27,17 +27,18 @@ class TitleScreen : public ::testing::Test {
     ConsoleCapture console;
 };
 
-TEST_F(TitleScreen, OnlyALeftReleaseAdvancesFromSplashToInstructionsToTheGame) {
+TEST_F(TitleScreen, OnlyALeftReleaseOrAChoiceLetGoAdvancesFromSplashToInstructions) {
     EXPECT_STREQ(shownPath(), "./img/splash.jpg");
     startState.mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 10, 10);
     startState.mouse(GLUT_RIGHT_BUTTON, GLUT_UP, 10, 10);
     startState.mouse(GLUT_MIDDLE_BUTTON, GLUT_UP, 10, 10);
     startState.motion(300, 200);
-    startState.keyDown('a', 0, 0);
+    startState.action(Action::choose, true);
+    startState.action(Action::left, false);
     EXPECT_STREQ(shownPath(), "./img/splash.jpg");
     EXPECT_EQ(startState.instructionsShown, 0);
 
-    startState.mouse(GLUT_LEFT_BUTTON, GLUT_UP, 799, 599);
+    startState.action(Action::choose, false);
     EXPECT_STREQ(shownPath(), "./img/instructions.jpg");
     EXPECT_EQ(startState.instructionsShown, 1);
     EXPECT_EQ(currentState, &startState);
