@@ -114,20 +114,76 @@ GLUT.getASCIIKey = function(event) {
 // many times over, a held F11 fill the screen and leave it. This GLUT has no
 // glutIgnoreKeyRepeat, so the repeats are left out before it sees them; the
 // browser's own use of the key is still prevented, as GLUT does for the keys
-// it hands over.
+// it hands over (Space and the arrows would scroll the page).
+//
+// The keys the game was handed are kept, by the browser's key code, until
+// they are let go: the release hands the game the very key its press did
+// (with Shift let go first a held W would be let go as w), and a page that
+// loses its focus lets them all go, below.
+const keysHeld = new Map();
+
+function keyHandedOver(event) {
+    const special = GLUT.getSpecialKey(event['keyCode']);
+    if (special !== null) {
+        return GLUT.specialFunc ? {special : true, key : special} : null;
+    }
+    const key = GLUT.getASCIIKey(event);
+    return key !== null && GLUT.keyboardFunc ? {special : false, key : key} : null;
+}
+
+function letGoOf(handed) {
+    const callback = handed.special ? GLUT.specialUpFunc : GLUT.keyboardUpFunc;
+    if (callback) {
+        getWasmTableEntry(callback)(handed.key, Browser.mouseX, Browser.mouseY);
+    }
+}
+
 const keydownBeforeMend = GLUT.onKeydown;
 GLUT.onKeydown = function(event) {
+    const handed = keyHandedOver(event);
     if (!event['repeat']) {
         keydownBeforeMend(event);
+        if (handed) {
+            keysHeld.set(event['keyCode'], handed);
+        }
         return;
     }
-    const special = GLUT.getSpecialKey(event['keyCode']);
-    const handedOver = special !== null ? GLUT.specialFunc
-                                        : GLUT.keyboardFunc && GLUT.getASCIIKey(event) !== null;
-    if (handedOver) {
+    if (handed) {
         event.preventDefault();
     }
 };
+
+const keyupBeforeMend = GLUT.onKeyup;
+GLUT.onKeyup = function(event) {
+    const handed = keysHeld.get(event['keyCode']);
+    if (!handed) {
+        keyupBeforeMend(event);
+        return;
+    }
+    keysHeld.delete(event['keyCode']);
+    event.preventDefault();
+    GLUT.saveModifiers(event);
+    letGoOf(handed);
+};
+
+// A key held while the page loses its focus (another window chosen, the tab
+// hidden) is let go where this page never hears it: the glass would go on
+// steering, or the light focusing, until the key was pressed again. Once
+// the focus is gone, nothing is held, Shift, Ctrl and Alt neither.
+function letGoOfEveryKey() {
+    const handed = Array.from(keysHeld.values());
+    keysHeld.clear();
+    GLUT.modifiers = 0;
+    for (const key of handed) {
+        letGoOf(key);
+    }
+}
+window.addEventListener('blur', letGoOfEveryKey);
+document.addEventListener('visibilitychange', function() {
+    if (document.hidden) {
+        letGoOfEveryKey();
+    }
+});
 
 // On a touch screen GLUT would turn each touch into mouse events itself, as
 // the page already does (the page also moves the glass to the finger before
