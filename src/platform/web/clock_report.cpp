@@ -20,3 +20,15 @@ extern "C" EMSCRIPTEN_KEEPALIVE double brumaloClockSeconds() {
 extern "C" EMSCRIPTEN_KEEPALIVE int brumaloLiveGameCurrent() {
     return currentState == &liveMode ? 1 : 0;
 }
+
+// Where the glass points, in the canvas's units from its top left, as a
+// pointer there would put it (its centre is 20 units above the point). The
+// keys and a controller move it by the frames' steps, which a driver cannot
+// count from outside.
+extern "C" EMSCRIPTEN_KEEPALIVE double brumaloGlassX() {
+    return static_cast<double>(liveMode.magnifier.position.x) + 400;
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE double brumaloGlassY() {
+    return 320 - static_cast<double>(liveMode.magnifier.position.y);
+}
