@@ -21,6 +21,21 @@ FAST_CLOCKS = """
 
 REFUSED_STORAGE = "IDBFactory.prototype.open = () => { throw new DOMException('refused', 'SecurityError'); };"
 
+# A standard gamepad that the page's navigator lends once plugged: brumaloPad(button, value) presses,
+# brumaloPad('axis', n, value) pushes the left stick, brumaloPad('plug', 0 or 1).
+FAKE_PAD = """
+    const pad = {id: 'Test pad', index: 0, connected: true, mapping: 'standard', timestamp: 0, axes: [0, 0, 0, 0],
+                 buttons: Array.from({length: 17}, () => ({pressed: false, touched: false, value: 0}))};
+    let plugged = false, reads = 0;
+    Object.defineProperty(Navigator.prototype, 'getGamepads', {value: () => (reads++, [plugged ? pad : null])});
+    window.brumaloPad = (what, value, more) => {  // resolves once the game has read the change
+        if (what === 'plug') plugged = value === 1;
+        else if (what === 'axis') pad.axes[value] = more;
+        else pad.buttons[what] = {pressed: value > 0.5, touched: value > 0, value: value};
+        const changed = reads, timestamp = ++pad.timestamp;
+        return new Promise((done) => { const read = () => reads > changed ? done(timestamp) : setTimeout(read, 5); read(); });
+    };"""
+
 # Another origin's page that frames the site, from a sub-folder, as a game portal does.
 PORTAL = '<!doctype html><title>Portal</title><link rel="icon" href="data:,"><iframe id="game" src="%s" width="800" height="600" style="border: 0" %s></iframe>'
 
@@ -126,6 +141,24 @@ class Browser:
                        check=True)
         return folder
 
+    def glass(self, axis):
+        return self.driver.execute_script("return [Module._brumaloGlassX(), Module._brumaloGlassY()]")[axis]
+
+    # One axis at a time, held at full speed to 40 units short, then slowly: by keys, Shift held, or by the
+    # stick half pushed. Answers where the glass came to.
+    def steer(self, by, x, y):
+        for axis, target, keys in ((0, x, ("ARROW_LEFT", "ARROW_RIGHT")), (1, y, ("ARROW_UP", "ARROW_DOWN"))):
+            for short, slow in ((40, False), (3, True)):
+                toward = 1 if target > self.glass(axis) else -1
+                held, push = ["SHIFT"] * slow + [keys[toward > 0]], toward * (0.5 if slow else 1)
+                self.run(*(["press"] + held if by == "keys" else ["pad", "axis", str(axis), str(push)]))
+                deadline = time.monotonic() + 60
+                while (target - self.glass(axis)) * toward > short and time.monotonic() < deadline:
+                    time.sleep(0.005)
+                self.run(*(["release"] + held if by == "keys" else ["pad", "axis", str(axis), "0"]))
+        if max(abs(self.glass(0) - x), abs(self.glass(1) - y)) > 12:
+            raise RuntimeError("%s steered the glass to %.1f %.1f" % (by, self.glass(0), self.glass(1)))
+
     def run(self, command, *words):
         numbers = [float(word) for word in words if re.fullmatch(r"[\d.]+", word)]
         answer = ""
@@ -155,6 +188,18 @@ class Browser:
             for each in held:
                 actions.key_up(each)
             actions.perform()
+        elif command in ("press", "release"):  # keys held down until released: press SHIFT ARROW_UP
+            actions = ActionChains(self.driver)
+            for key in [getattr(Keys, word, word) for word in words if not re.fullmatch(r"[\d.]+", word)]:
+                (actions.key_down if command == "press" else actions.key_up)(key)
+            actions.perform()
+        elif command == "steer":  # the glass to a place on the canvas by keys or pad: steer keys 320 125
+            self.steer(words[0], *numbers)
+        elif command == "gamepad":  # the pages to come lend one standard gamepad, plugged in by brumaloPad
+            self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": FAKE_PAD})
+        elif command == "pad":  # pad 0 1: A pressed; pad axis 1 -0.5: the stick half up; pad plug 1: plugged in
+            answer = " " + str(self.driver.execute_async_script("brumaloPad(" + ", ".join(
+                word if re.fullmatch(r"-?[\d.]+", word) else "'%s'" % word for word in words) + ").then(arguments[0])"))
         elif command == "shown":
             answer = " yes" if self.shown(words[0]) else " no"
         elif command == "ask":  # what a line of JavaScript makes of the page: ask FS.readdir('/')

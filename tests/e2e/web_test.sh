@@ -1,7 +1,7 @@
 # The site in BRUMALO_WEB_SITE (build-web/site) in headless Chromium: title and
 # instructions as the desktop build's pictures, the glass under the pointer,
 # an icicle grown by the light, a hidden tab pausing; Esc, then Ctrl+Q in a game played by finger,
-# end a game and offer another; mute, full screen and a lost game kept; a phone both ways; no console errors.
+# end a game and offer another; the keys alone and a gamepad alone, each to an icicle; mute, full screen and a lost game kept; a phone both ways; no console errors.
 # What the game does is waited for on its own clock, which the page reports, and on the canvas,
 # never for a set time: a browser on a busy machine draws few frames, and the icicle grows only
 # as frames come. Each wait still gives up after a generous bound.
@@ -113,6 +113,36 @@ title_and_instructions touch lift
 grow_an_icicle touch
 must key CONTROL q
 keep_trying 30 page_shows ended || fail "Ctrl+Q did not end the game"
+
+# The keys alone: Enter chooses; Space and the arrows go to the game, never scrolling a page taller
+# than the window; the arrows steer, Shift finely, and Space focuses. A key held as the window
+# loses its focus is let go, even where the focus comes back before the game's next frame.
+keys_away() { must steer keys 700 560; }
+keys_onto_branch() { must steer keys 320 125; }
+keys_light() { must press SPACE && game_seconds_pass 5 && must release SPACE; }
+tall="for (const e of [document.documentElement, document.body]) e.style.overflow = 'auto'"
+tall+="; document.body.style.minHeight = '300vh'; scrollTo(0, 300); return scrollY"
+must open && title_and_instructions "press ENTER" "release ENTER"
+says "(() => { $tall; })()" 300 || fail "the page could not be made to scroll: $reply"
+for key in SPACE ARROW_DOWN ARROW_UP PAGE_DOWN; do must press $key && must release $key; done
+says scrollY 300 && must ask "scrollTo(0, 0)" || fail "Space or an arrow scrolled the page: $reply"
+grow_an_icicle keys
+must press ARROW_LEFT && keep_trying 30 says "Module._brumaloGlassX() < 690" True &&
+    must ask "dispatchEvent(new Event('blur')) && dispatchEvent(new Event('focus'))" && must ask "Module._brumaloGlassX()" && left_at=${reply#ok } && game_seconds_pass 1 &&
+    says "Module._brumaloGlassX()" "$left_at" || fail "a key held as the window lost its focus still steers"
+must release ARROW_LEFT && must key ESCAPE && keep_trying 30 page_shows ended || fail "keys: Esc did not end the game"
+
+# A standard gamepad plugged in on the title: A chooses, the stick steers, the right trigger focuses;
+# unplugged, it pauses the game; plugged in again, its D-pad and A choose the pause menu's Quit.
+pad_away() { must steer pad 700 560; }
+pad_onto_branch() { must steer pad 320 125; }
+pad_light() { must pad 7 1 && game_seconds_pass 5 && must pad 7 0; }
+must gamepad && must open && must pad plug 1 && title_and_instructions "pad 0 1" "pad 0 0"
+grow_an_icicle pad
+must pad plug 0 && paused=yes
+wait_for_shot pad_unplugged 30 darker_than "$(shot away_pad)" || fail "an unplugged gamepad did not pause the game"
+must pad plug 1 && must pad 12 1 && must pad 12 0 && must pad 0 1 && paused="" &&
+    keep_trying 30 page_shows ended || fail "the pause menu's Quit, chosen by the gamepad, did not end the game"
 
 # The settings come back with the page, once copied; a kept fullscreen waits for the first press.
 fullscreen() { browser ask "document.fullscreenElement !== null" && [ "$reply" = "ok True" ]; }
