@@ -155,7 +155,8 @@ class Lettering(unittest.TestCase):
             "".join(element.itertext()) for element, _ in text_elements(source("instructions"))
         ).lower()
         for phrase in ("mouse", "left button", "snowy branch", "icicle", "fish shadow", "ten fish", "sun sets",
-                       "click", "esc", "quit", "f11", "full screen", "pause", "sound"):
+                       "click", "esc", "quit", "f11", "full screen", "pause", "sound", "volume",
+                       "steer", "wasd", "shift", "fine aim", "focus", "space", "controller", "rt", "start"):
             with self.subTest(phrase=phrase):
                 self.assertIn(phrase, words)
 
