@@ -1,4 +1,4 @@
-"""The four screens, the pause panel, the "new best" mark and the web page
+"""The four screens, the pause menu, the "new best" mark and the web page
 keep their lettering, in every language, in the font the set-up installs."""
 
 import copy
