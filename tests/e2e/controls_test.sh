@@ -45,11 +45,13 @@ looks_like "$(shot paused_first)" 0.001 "$(shot paused_last)" ||
 less_than "$(mean_of "$(shot paused_last)")" "$(mean_of "$(shot playing)")" ||
     fail "the paused scene is not dimmed"
 
-# A click resumes; the sun then sets once the rest of the 240 seconds has
-# passed, the paused seconds left out. It set at the console's last line,
-# after the game began and its sounds loaded.
+# A click beside the pause menu resumes (one on a line chooses that line);
+# the sun then sets once the rest of the 240 seconds has passed, the paused
+# seconds left out. It set at the console's last line, after the game began
+# and its sounds loaded.
+click_beside_menu() { xdotool mousemove --window "$game_window" 400 570 click 1; }
 resume_sent=$(game_seconds)
-xdotool click 1
+click_beside_menu
 sync_with_game
 resume_taken=$(game_seconds)
 keep_trying 60 lost || fail "no lose picture within 600 game seconds of resuming"
@@ -192,7 +194,7 @@ for paused_first in no yes; do
     xdotool windowactivate --sync "$game_window" 2>/dev/null
     keep_trying 30 game_has_keyboard || fail "the game never got the keyboard back"
     point_at_game
-    xdotool click 1
+    click_beside_menu
     wait_for_shot "back_$paused_first" 30 bright || fail "the click did not resume the game"
     sleep 1
     shot_passes "later_$paused_first" bright ||
