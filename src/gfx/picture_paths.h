@@ -23,16 +23,18 @@ inline constexpr char ring[] = "./img/ring.png";
 inline constexpr char icicle[] = "./img/icicle.png";
 inline constexpr char snowflake[] = "./img/snowflake.png";
 // Drawn over the scene or a screen: the figures' lettering, and the pause
-// panel and the "new best" mark, which carry words in the player's language.
+// menu's panel, its values and the volume's marks, and the "new best" mark,
+// which carry words in the player's language.
 inline constexpr char digits[] = "./img/digits.png";
 inline constexpr char paused[] = "./img/paused.png";
+inline constexpr char menuValues[] = "./img/menuvalues.png";
 inline constexpr char newBest[] = "./img/newbest.png";
 
 // The pictures of the live game and of what is drawn over it and over the
 // result screens, which the title screen loads ahead of time: no frame of
 // play waits for a picture, nor does the pause or the result.
-inline constexpr const char* liveGame[] = {background, sun,       sky,    tree,   magnifier,
-                                           fish,       shadow,    ray,    drop,   ring,
-                                           icicle,     snowflake, paused, digits, newBest};
+inline constexpr const char* liveGame[] = {
+    background, sun,  sky,    tree,      magnifier, fish,       shadow, ray,
+    drop,       ring, icicle, snowflake, paused,    menuValues, digits, newBest};
 
 } // namespace pictures

@@ -31,7 +31,7 @@ SPRITES = ["bg", "sun", "sky", "tree", "magglass", "fish", "shadow", "ray", "dro
 SCREENS = ["splash", "instructions", "win", "lose"]
 # Pictures with lettering that the game draws over others: PNGs made in
 # every language, as the screens are.
-LETTERED_OVERLAYS = ["paused", "newbest"]
+LETTERED_OVERLAYS = ["paused", "menuvalues", "newbest"]
 
 
 def open_picture(name, language="en"):

@@ -1,4 +1,4 @@
-"""The four screens, the pause panel, the "new best" mark and the web page
+"""The four screens, the pause menu, the "new best" mark and the web page
 keep their lettering, in every language, in the font the set-up installs."""
 
 import copy
@@ -155,7 +155,8 @@ class Lettering(unittest.TestCase):
             "".join(element.itertext()) for element, _ in text_elements(source("instructions"))
         ).lower()
         for phrase in ("mouse", "left button", "snowy branch", "icicle", "fish shadow", "ten fish", "sun sets",
-                       "click", "esc", "quit", "f11", "full screen", "pause", "sound"):
+                       "click", "esc", "quit", "f11", "full screen", "pause", "sound", "volume",
+                       "steer", "wasd", "shift", "fine aim", "focus", "space", "controller", "rt", "start"):
             with self.subTest(phrase=phrase):
                 self.assertIn(phrase, words)
 
