@@ -53,6 +53,15 @@ static void keyReleased(const int key) {
     }
 }
 
+// The window lost the keyboard, if only for a moment: what was held then
+// was let go in another window.
+static void letGoOfKeysHeldElsewhere() {
+    if (keysLetGoElsewhere()) {
+        keyDown = noKeyDown;
+        letGoOfKeys();
+    }
+}
+
 // While the game is held nothing needs the idle pass but the Pause key, so a
 // slow timer listens for it instead: GLUT then sleeps between events.
 static void checkPauseKeyWhileHeld(const int hold) {
@@ -64,6 +73,7 @@ static void checkPauseKeyWhileHeld(const int hold) {
     }
     // A controller's Start, or the menu's lines, go on being heard.
     if (gameClockHeld() && hold == holdNumber) {
+        letGoOfKeysHeldElsewhere();
         pollController();
     }
     if (gameClockHeld() && hold == holdNumber) {
@@ -118,6 +128,7 @@ void onIdle() {
     if (pauseKeyPressed()) {
         onSpecial(pauseSpecialKey, 0, 0);
     }
+    letGoOfKeysHeldElsewhere();
     if (keyboardFocusLost()) {
         onFocusLost();
     }

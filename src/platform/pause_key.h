@@ -12,6 +12,10 @@ bool pauseKeyPressed();
 // on another window, another tab or window in front); never waits.
 bool keyboardFocusLost();
 
+// True once after the window lost the keyboard, even if it has it back by
+// now: the keys held then were let go elsewhere, and no release will come.
+bool keysLetGoElsewhere();
+
 // GLUT has no code for the Pause key, which the frame hears by itself; it
 // reaches the states as this special key, outside the range GLUT uses.
 constexpr int pauseSpecialKey = 0x1000;

@@ -14,6 +14,7 @@ static Display* keyWatch = nullptr;
 static bool pauseHeld = false;
 static int pausePresses = 0;
 static bool focusLost = false;
+static bool keysElsewhere = false;
 
 void watchPauseKey() {
     Display* gameDisplay = glXGetCurrentDisplay();
@@ -58,9 +59,10 @@ static void readKeyWatch() {
         }
         if (event.type == FocusOut) {
             pauseHeld = false;
-            focusLost =
-                focusLost || (event.xfocus.detail != NotifyInferior &&
-                              event.xfocus.mode != NotifyGrab && event.xfocus.mode != NotifyUngrab);
+            const bool left = event.xfocus.detail != NotifyInferior &&
+                              event.xfocus.mode != NotifyGrab && event.xfocus.mode != NotifyUngrab;
+            focusLost = focusLost || left;
+            keysElsewhere = keysElsewhere || left;
         }
         if (event.type != KeyPress && event.type != KeyRelease) {
             continue;
@@ -93,4 +95,11 @@ bool keyboardFocusLost() {
     const bool lost = focusLost;
     focusLost = false;
     return lost;
+}
+
+bool keysLetGoElsewhere() {
+    readKeyWatch();
+    const bool elsewhere = keysElsewhere;
+    keysElsewhere = false;
+    return elsewhere;
 }

@@ -12,6 +12,7 @@ namespace {
 
 int pausePresses = 0;
 bool focusLost = false;
+bool keysElsewhere = false;
 
 // A held key repeats in the browser, and the repeats are left out, so one
 // held press is one press.
@@ -24,6 +25,7 @@ EM_BOOL onKeyDown(int, const EmscriptenKeyboardEvent* event, void*) {
 
 EM_BOOL onBlur(int, const EmscriptenFocusEvent*, void*) {
     focusLost = true;
+    keysElsewhere = true;
     return EM_FALSE;
 }
 
@@ -55,4 +57,10 @@ bool keyboardFocusLost() {
     const bool lost = focusLost;
     focusLost = false;
     return lost;
+}
+
+bool keysLetGoElsewhere() {
+    const bool elsewhere = keysElsewhere;
+    keysElsewhere = false;
+    return elsewhere;
 }
