@@ -145,10 +145,13 @@ class Browser:
         return self.driver.execute_script("return [Module._brumaloGlassX(), Module._brumaloGlassY()]")[axis]
 
     # One axis at a time, held at full speed to 40 units short, then slowly: by keys, Shift held, or by the
-    # stick half pushed. Answers where the glass came to.
+    # stick half pushed; a slow page lets it run on past, and it comes back slowly. Answers where the
+    # glass came to.
     def steer(self, by, x, y):
         for axis, target, keys in ((0, x, ("ARROW_LEFT", "ARROW_RIGHT")), (1, y, ("ARROW_UP", "ARROW_DOWN"))):
-            for short, slow in ((40, False), (3, True)):
+            for short, slow in ((40, False),) + ((3, True),) * 4:
+                if slow and abs(target - self.glass(axis)) <= 8:
+                    break
                 toward = 1 if target > self.glass(axis) else -1
                 held, push = ["SHIFT"] * slow + [keys[toward > 0]], toward * (0.5 if slow else 1)
                 self.run(*(["press"] + held if by == "keys" else ["pad", "axis", str(axis), str(push)]))
