@@ -7,10 +7,10 @@
 // generator, a held game clock and the title and result screens' own state.
 
 #include "app/camera.h"
-#include "app/game_clock.h"
 #include "app/frame.h"
-#include "app/steering_input.h"
+#include "app/game_clock.h"
 #include "app/state.h"
+#include "app/steering_input.h"
 #include "fake_gl.h"
 #include "game/random.h"
 #include "gfx/sprite.h"
