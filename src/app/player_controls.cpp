@@ -114,10 +114,6 @@ void setFocusToggles(const bool toggles) {
     settingsChanged();
 }
 
-bool fullscreenNow() {
-    return fullscreenShown();
-}
-
 void answerPlayerControl(const Action action) {
     switch (action) {
     case Action::mute:

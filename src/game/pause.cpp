@@ -6,6 +6,7 @@
 #include "app/game_clock.h"
 #include "app/player_controls.h"
 #include "game/live_mode.h"
+#include "platform/window_fullscreen.h"
 
 #include <GL/freeglut.h>
 
@@ -38,7 +39,7 @@ void LiveMode::resume() {
 }
 
 PauseMenuView LiveMode::pauseMenuView() const {
-    return {menuLine, soundVolume(), fullscreenNow(), focusToggles()};
+    return {menuLine, soundVolume(), fullscreenShown(), focusToggles()};
 }
 
 void LiveMode::action(const Action action, const bool down) {
