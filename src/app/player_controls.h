@@ -38,7 +38,6 @@ extern std::int64_t volumeChangedAtMs;
 bool focusToggles();
 void setFocusToggles(bool toggles);
 
-
 // Where the screen leaves or takes fullscreen without the game's keys (a
 // browser's own Esc or button, a window manager's own key or menu), the kept
 // choice follows what the player sees.
