@@ -373,11 +373,34 @@ function newBuildTookOver() {
         }
         return new Promise((resolve) => {
             const worker = navigator.serviceWorker;
-            worker.addEventListener('controllerchange', () => resolve(true), { once: true });
-            worker.addEventListener('message', (event) => event.data === 'stay' && resolve(false));
+            let takingOver = false, gaveUp = false;
+            worker.addEventListener('controllerchange', () => {
+                // Taken over after this page gave up on it, the new build
+                // would serve its files to the old build's game already under
+                // way: the page starts again from the new one.
+                if (gaveUp) {
+                    location.reload();
+                }
+                resolve(true);
+            }, { once: true });
+            // The worker says at once what it will do. Taking over waits for
+            // the old worker's last fetches, which a busy machine makes slow:
+            // nothing of the old game has started, so the page waits too.
+            worker.addEventListener('message', (event) => {
+                takingOver = takingOver || event.data === 'taking-over';
+                if (event.data === 'stay') {
+                    resolve(false);
+                }
+            });
+            waiting.addEventListener('statechange', () => waiting.state === 'redundant' && resolve(false));
             waiting.postMessage('take-over');
             // A worker that never answers leaves this page to the build it has.
-            setTimeout(() => resolve(false), 3000);
+            setTimeout(() => {
+                gaveUp = !takingOver;
+                if (gaveUp) {
+                    resolve(false);
+                }
+            }, 10000);
         });
     }).catch(() => false);
 }

@@ -30,9 +30,18 @@ self.addEventListener('message', (event) => {
     if (event.data !== 'take-over') {
         return;
     }
+    const answer = (word) => event.source.postMessage(word);
     event.waitUntil(self.clients.matchAll({ type: 'window', includeUncontrolled: true })
-        .then((pages) => (pages.length === 1 ? self.skipWaiting()
-                                             : event.source.postMessage('stay'))));
+        .then((pages) => {
+            if (pages.length !== 1) {
+                answer('stay');
+                return undefined;
+            }
+            answer('taking-over');
+            return self.skipWaiting();
+        })
+        // Whatever goes wrong, the page hears an answer and plays the build it has.
+        .catch(() => answer('stay')));
 });
 
 self.addEventListener('activate', (event) => {

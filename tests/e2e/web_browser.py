@@ -53,6 +53,8 @@ class Browser:
             options.add_argument(flag)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        # A page that never loads is an answer the test hears, inside its own five minutes' wait.
+        self.driver.set_page_load_timeout(240)
         # The page, not the window, must be 800 by 600: then the 4:3 canvas
         # fills it, as the game's window does on the desktop.
         self.size(800, 600)
@@ -269,8 +271,9 @@ class Browser:
             old_tabs = self.driver.window_handles
             self.driver.switch_to.new_window("tab")
             fresh = self.driver.current_window_handle
-            for tab in old_tabs:
+            for tab in old_tabs:  # each page gone before the next opens, as a closed tab's is
                 self.driver.switch_to.window(tab)
+                self.driver.get("about:blank")
                 self.driver.close()
             self.driver.switch_to.window(fresh)
             self.tabs = [fresh]
