@@ -53,8 +53,6 @@ class Browser:
             options.add_argument(flag)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-        # A page that never loads is an answer the test hears, inside its own five minutes' wait.
-        self.driver.set_page_load_timeout(240)
         # The page, not the window, must be 800 by 600: then the 4:3 canvas
         # fills it, as the game's window does on the desktop.
         self.size(800, 600)

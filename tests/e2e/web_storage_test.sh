@@ -72,7 +72,8 @@ enter_game
 # A new build with one file changed, served in the old one's place: the old
 # build's page finds it, and once it is installed (a busy machine takes a
 # while to copy the site) the next visit is the new build's, whole: the
-# changed file shows, and only the new build's cache is left.
+# changed file shows, and only the new build's cache is left (or the visit
+# after, where a tab of the old build just closed still counted).
 build_is() { says "getComputedStyle(document.documentElement).getPropertyValue('--brumalo-build').trim() || 1" "$1"; }
 new_build_waits() { browser await "navigator.serviceWorker.getRegistration().then((r) => !!r.waiting)" && [ "$reply" = "ok True" ]; }
 # Where the new build's worker installs before the old page starts its game,
@@ -80,11 +81,7 @@ new_build_waits() { browser await "navigator.serviceWorker.getRegistration().the
 taken_or_waiting() { new_build_waits || build_is 2; }
 must rebuild && new_page revisit && keep_trying 180 taken_or_waiting ||
     fail "the old build's page did not find and install the new one: $reply"
-# Or the visit after, where a page of the old build was still open when the
-# next one asked, as a tab just closed may be.
-new_build_whole() {
-    new_page revisit && build_is 2 && browser await "caches.keys().then((names) => names.length)" && [ "$reply" = "ok 1" ]
-}
+new_build_whole() { new_page revisit && build_is 2 && browser await "caches.keys().then((names) => names.length)" && [ "$reply" = "ok 1" ]; }
 new_build_whole || new_build_whole || fail "neither of the next two visits took the new build whole: $reply"
 
 # With the browser's storage refused, a game still plays to its end, and the
