@@ -118,7 +118,11 @@ void LiveMode::draw() {
     // copy then takes what was drawn afresh.
     const CanvasPixels area = canvasAreaPixels();
     const CanvasBox sunNow = sunBox(sun);
-    const bool copied = drawCanvasCopy(area);
+    // The dusk tint covers the whole window; until it starts to show it
+    // would change no pixel, and it is skipped rather than costing a full
+    // window of blending every frame.
+    const bool dusk = duskOverlay.colour[3] > 0;
+    const bool copied = drawCanvasCopy(area, dusk ? duskOverlay.colour : nullptr);
     if (copied) {
         renderCache = {otherTextureBound, 0};
     }
@@ -128,6 +132,18 @@ void LiveMode::draw() {
         renderCache.boundTexture = otherTextureBound;
     }
     sunShownAt = sunNow;
+
+    // Where the still layers came back from the copy, the tint is folded into
+    // the drawing rather than laid over the window as one layer more: the
+    // copy came back tinted, the part drawn afresh (untinted, as the copy
+    // keeps it) has the tint laid over it alone, and what moves is tinted as
+    // it is drawn.
+    const bool tintFolded = dusk && copied;
+    if (tintFolded) {
+        drawIn(duskOverlay, fresh, wholeCanvas);
+        drawAnywhere();
+        tintWhatFollows(duskOverlay.colour);
+    }
 
     // Ripples lie under the icicles, and drops over the icicles they fall from.
     for (const Shadow* shadow : shadows) {
@@ -154,10 +170,9 @@ void LiveMode::draw() {
     }
     snow->draw();
 
-    // The dusk tint covers the whole window; until it starts to show it
-    // would change no pixel, and it is skipped rather than costing a full
-    // screen of blending every frame.
-    if (duskOverlay.colour[3] > 0) {
+    if (tintFolded) {
+        tintNothingMore();
+    } else if (dusk) {
         duskOverlay.draw();
     }
 

@@ -17,9 +17,19 @@ struct CanvasPixels {
 
 // Draws the copy back over the area, unblended and pixel for pixel, where
 // one of an area of this size is kept; false, drawing nothing, otherwise.
-// Leaves the matrices as it found them, texturing on with a texture of its
-// own bound, and blending off.
-bool drawCanvasCopy(const CanvasPixels& area);
+// With a tint (red, green, blue and how much of it covers what is under it;
+// none where null) the copy comes back as the tint laid over it would leave
+// it. Leaves the matrices as it found them, texturing on with a texture of
+// its own bound, and blending off.
+bool drawCanvasCopy(const CanvasPixels& area, const float* tint);
+
+// A tint over the whole canvas would be a frame's second full layer beside
+// the copy. Where the copy came back, what is drawn between these two calls
+// is tinted as it is drawn instead, exactly as the tint laid over it
+// afterwards would leave it: for a layer drawn unblended or blended over
+// what is under it (already tinted), in the canvas's own plane.
+void tintWhatFollows(const float tint[4]);
+void tintNothingMore();
 
 // Takes the part of the area into the copy: all of the area where the copy
 // is of another size or none is kept. True where it did, leaving a texture
