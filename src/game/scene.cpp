@@ -12,6 +12,8 @@
 #include "game/pause_panel.h"
 #include "platform/canvas_copy.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <iterator>
 
@@ -110,12 +112,28 @@ CanvasBox sunBox(const Sprite& sun) {
             sun.position.y + halfHeight};
 }
 
+// The sun sinks and grows by a window pixel or so a second: redrawn every
+// frame, the box around it would cost a tenth of a window and more at dusk
+// for a fiftieth of a pixel's change. Kept in a copy, it is redrawn once an
+// edge has moved this far from where the copy shows it, a step no eye
+// follows on a soft disc.
+constexpr float sunStepPixels = 0.25f;
+
+// How far, in window pixels, the edge of one box that moved most lies from
+// the other's.
+float pixelsMoved(const CanvasBox& from, const CanvasBox& to, const CanvasPixels& area) {
+    const float units = std::max({std::abs(to.left - from.left), std::abs(to.bottom - from.bottom),
+                                  std::abs(to.right - from.right), std::abs(to.top - from.top)});
+    return units * static_cast<float>(area.width) / 800;
+}
+
 } // namespace
 
 void LiveMode::draw() {
     // Where the platform keeps a copy of them, the still layers come back
-    // from it, drawn afresh only where the sun was last frame and is now; the
-    // copy then takes what was drawn afresh.
+    // from it, drawn afresh only where the sun was as the copy shows it and
+    // is now, once it has moved enough to show; the copy then takes what was
+    // drawn afresh.
     const CanvasPixels area = canvasAreaPixels();
     const CanvasBox sunNow = sunBox(sun);
     // The dusk tint covers the whole window; until it starts to show it
@@ -126,12 +144,17 @@ void LiveMode::draw() {
     if (copied) {
         renderCache = {otherTextureBound, 0};
     }
-    const CanvasBox fresh = copied ? spanning(sunShownAt, sunNow) : wholeCanvas;
-    drawStillLayers(*this, fresh);
-    if (takeCanvasCopy(area, windowPixelsOf(fresh)) && renderCache.boundTexture != -1) {
-        renderCache.boundTexture = otherTextureBound;
+    const bool sunShown = copied && pixelsMoved(sunShownAt, sunNow, area) < sunStepPixels;
+    const CanvasBox fresh = !copied    ? wholeCanvas
+                            : sunShown ? CanvasBox{0, 0, 0, 0}
+                                       : spanning(sunShownAt, sunNow);
+    if (!sunShown) {
+        drawStillLayers(*this, fresh);
+        if (takeCanvasCopy(area, windowPixelsOf(fresh)) && renderCache.boundTexture != -1) {
+            renderCache.boundTexture = otherTextureBound;
+        }
+        sunShownAt = sunNow;
     }
-    sunShownAt = sunNow;
 
     // Where the still layers came back from the copy, the tint is folded into
     // the drawing rather than laid over the window as one layer more: the
