@@ -12,11 +12,11 @@
 #     of 800 by 600: frames per second and the 95th percentile frame;
 #   - the game's fill, in full windows of pixels drawn a frame while the
 #     light is held and again once the dusk has darkened (the page's clocks
-#     run ten times as fast to reach it), and its frames per second and 95th
-#     percentile at the full 800-pixel canvas (the page not let draw fewer
-#     pixels) beside a page that draws one full-window textured blended
-#     layer a frame and nothing else, both measured in each round, with
-#     their ratios;
+#     run ten times as fast to reach it, then at their real pace), and its
+#     frames per second and 95th percentile at the full 800-pixel canvas
+#     (the page not let draw fewer pixels) beside a page that draws one
+#     full-window textured blended layer a frame and nothing else, both
+#     measured in each round, with their ratios;
 #   - a first visit over a phone's slow link (Chromium's network emulation:
 #     1.6 Mbit/s, 150 ms round trips, the cache disabled): navigation to the
 #     title, to the lake ready for play (every picture and sound the live
