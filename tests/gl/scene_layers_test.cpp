@@ -3,9 +3,8 @@
 // its branches. Those outlines are taken from the pictures by hand, so a
 // change to the art could leave a gap or a seam; drawn in parts, the scene
 // must show exactly what its layers drawn whole show.
-// The browser's copy of the still layers, which the dusk tint is folded into,
-// is plain OpenGL and is linked here in place of the desktop's (none): each
-// size's first frame is drawn as the desktop draws, the rest as the browser.
+// The browser's copy, with the dusk folded in, is linked here in place of the
+// desktop's: each size's first frame is drawn as the desktop's, the rest not.
 #include "canvas.h"
 
 #include "app/camera.h"
@@ -77,9 +76,8 @@ std::vector<unsigned char> drawnWhole(const LiveMode& game, const int width, con
     return windowPixels(width, height);
 }
 
-// At window sizes that round the outlines' edges differently, with the sun
-// at every height it sets through, before the dusk and in it (where a tint
-// folded in may round a channel a step or two from one laid over).
+// At sizes that round the outlines differently, the sun at every height, before
+// the dusk and in it (a tint folded in may round a step or two from one laid over).
 TEST(SceneLayers, DrawnInPartsTheyShowWhatTheyShowWhole) {
     const std::filesystem::path testFolder = std::filesystem::current_path();
     std::filesystem::current_path(testFolder / "..");
@@ -103,8 +101,7 @@ TEST(SceneLayers, DrawnInPartsTheyShowWhatTheyShowWhole) {
         }
     }
 
-    // A sun creeping down a tenth of a pixel a frame is redrawn as it goes,
-    // never more than a fraction of a pixel behind.
+    // A sun creeping down a tenth of a pixel a frame is never left behind.
     camera.reshape(800, 600);
     game.sun.position = {0, 160, 0};
     for (int frame = 0; frame < 40; ++frame) {
